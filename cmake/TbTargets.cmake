@@ -1,0 +1,22 @@
+# Small helpers shared by every folder's CMakeLists.
+
+# tb_add_gtest(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
+# A GoogleTest executable whose cases ctest runs one by one, each in a fresh process with its
+# own temporary registry folder (see tests/support/test_main.cpp) and Qt's offscreen platform.
+function(tb_add_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE tb_test_support ${ARG_LIBS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    gtest_discover_tests(${name}
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TB_PROGRAM_DIR=${TB_PROGRAM_DIR};TB_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+        DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# tb_add_benchmark(NAME SOURCES ... LIBS ...): a separate program that prints its figures.
+function(tb_add_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/benchmarks)
+endfunction()

@@ -1,0 +1,54 @@
+#include "platform/core/paths.h"
+
+#include <sys/stat.h>
+
+namespace tb {
+
+size_t LastSeparator(std::string_view path) {
+    return path.find_last_of("/\\");
+}
+
+std::string FileNamePart(std::string_view path) {
+    size_t sep = LastSeparator(path);
+    return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
+}
+
+std::string FolderPart(std::string_view path) {
+    size_t sep = LastSeparator(path);
+    return sep == std::string_view::npos ? std::string() : std::string(path.substr(0, sep + 1));
+}
+
+std::string FolderWithoutSeparator(std::string_view path) {
+    size_t sep = LastSeparator(path);
+    return sep == std::string_view::npos ? std::string() : std::string(path.substr(0, sep));
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    std::string joined(folder);
+    if (!joined.empty() && joined.back() != '/' && joined.back() != '\\')
+        joined += '/';
+    while (!name.empty() && (name.front() == '/' || name.front() == '\\') && !joined.empty())
+        name.remove_prefix(1);
+    joined += name;
+    return joined;
+}
+
+std::string ToNativeSeparators(std::string_view path) {
+    std::string native(path);
+    for (char& c : native)
+        if (c == '\\')
+            c = '/';
+    return native;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+} // namespace tb

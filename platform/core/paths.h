@@ -1,0 +1,31 @@
+#pragma once
+// Path helpers. Paths use '/' natively, but widget files and settings written on Windows
+// carry '\', so every split accepts either separator.
+
+#include <string>
+#include <string_view>
+
+namespace tb {
+
+// Index of the last '/' or '\', or std::string::npos.
+size_t LastSeparator(std::string_view path);
+
+// The text after the last separator (the whole path when there is none).
+std::string FileNamePart(std::string_view path);
+
+// The text up to and including the last separator (empty when there is none).
+std::string FolderPart(std::string_view path);
+
+// The text before the last separator (empty when there is none): "a/b/c.tsq" gives "a/b".
+std::string FolderWithoutSeparator(std::string_view path);
+
+// Joins a folder and a name with exactly one '/' between them.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// Replaces every '\' by '/'.
+std::string ToNativeSeparators(std::string_view path);
+
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+
+} // namespace tb

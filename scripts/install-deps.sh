@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when any is missing.
+# As root it runs apt-get itself; otherwise it prints the exact command and fails.
+set -euo pipefail
+
+PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev
+    fonts-liberation fontconfig
+    locales
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]})); then
+    if [[ $(id -u) -eq 0 ]]; then
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    else
+        echo "Missing packages: ${missing[*]}" >&2
+        echo "Run as root:  apt-get update && apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+
+# The number-format tests run under a decimal-comma locale; make sure one exists.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    if [[ $(id -u) -eq 0 ]]; then
+        localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: could not generate de_DE.UTF-8" >&2
+    else
+        echo "note: locale de_DE.UTF-8 is missing; as root run: localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
+    fi
+fi
