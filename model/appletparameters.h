@@ -1,0 +1,75 @@
+#pragma once
+// The applet as a whole: its size, background, border and loading message, its buttons in
+// stacking order, the designer's selection and undo history, and the work fields of the
+// numbering passes that write the HTML and the stored parameters.
+
+#include "model/object.h"
+#include "model/undohistory.h"
+#include "platform/core/colorref.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CArchive;
+class CDrawRect;
+class CMarquelItem;
+
+class CAppletParameters : public CObject {
+public:
+    static const CRuntimeClass classCAppletParameters;
+    static const CRuntimeClass* GetThisClass() { return &classCAppletParameters; }
+    static std::unique_ptr<CObject> CreateObject();
+
+    CAppletParameters();
+    CAppletParameters(const CAppletParameters&) = delete;
+    CAppletParameters& operator=(const CAppletParameters&) = delete;
+    ~CAppletParameters() override;
+
+    const CRuntimeClass* GetRuntimeClass() const override { return &classCAppletParameters; }
+    // The button list, then the selection, each as an object list. Loading appends the buttons
+    // and selects the selected ones only when the whole archive is sound; a malformed archive
+    // throws and leaves this object as it was.
+    void Serialize(CArchive& ar) override;
+
+    // Appends a button (top of the stacking order), makes this its owner and returns it.
+    CDrawRect* AddButton(std::unique_ptr<CDrawRect> pButton);
+    // Takes a button out of the list and out of the selection; null when it is not in the list.
+    std::unique_ptr<CDrawRect> RemoveButton(const CDrawRect* pButton);
+    // Deletes every button (with its menu tree) and empties the button list and the selection.
+    void DeleteContents();
+
+    std::string m_strName = "Brisko";
+    int m_nAlign = 0;
+    int m_nWidth = 105;
+    int m_nHeight = 230;
+    std::string m_strWebPath;
+    std::string m_strResourceFolder = "Resource/";
+    COLORREF m_crBack = 15509160;
+    COLORREF m_crFade = 14841465;
+    std::string m_strBackImage;
+    std::string m_strWebPathBackImage;
+    int m_nImageDisplay = 0;
+    int m_nImageX = 0;
+    int m_nImageY = 0;
+    std::string m_strBackAudio;
+    std::string m_strWebPathBackAudio;
+    int m_nBackStyle = 1;
+    int m_nBorderStyle = 6;
+    int m_nBorderThick = 10;
+    COLORREF m_crBorder = 15509160;
+    int m_bProgressBar = 1;
+    std::string m_strLoadingMessage = "Loading image ...";
+    std::string m_strMenuCounts;
+    std::vector<CMarquelItem*> m_flatItems; // not owned
+    int m_nMenuCount = 0;
+    std::array<int, 6> m_nWindowPos = {95, 221, 111, 159, 217, 221};
+    int m_nExtra = 0;
+    std::string m_strExtra1;
+    std::string m_strExtra2;
+    std::vector<std::unique_ptr<CDrawRect>> m_buttons;
+    std::vector<CDrawRect*> m_selection; // not owned; entries are in m_buttons
+
+    CUndoHistory m_history;
+};
