@@ -1,0 +1,225 @@
+#include "platform/com/comruntime.h"
+
+#include <dlfcn.h>
+
+#include <map>
+#include <mutex>
+
+#include "platform/core/paths.h"
+#include "platform/registry/registry.h"
+
+namespace {
+
+thread_local std::string t_strLastError;
+
+HRESULT Fail(HRESULT hr, std::string text) {
+    t_strLastError = std::move(text);
+    return hr;
+}
+
+HRESULT Succeed(HRESULT hr = S_OK) {
+    t_strLastError.clear();
+    return hr;
+}
+
+struct LoadedModule {
+    void* pHandle = nullptr;
+    PFN_DllGetClassObject pfnGetClassObject = nullptr;
+    PFN_DllCanUnloadNow pfnCanUnloadNow = nullptr;
+};
+
+// One dlopen per module path for the whole process.
+std::mutex g_mutex;
+std::map<std::string, LoadedModule>& Modules() {
+    static std::map<std::string, LoadedModule> modules;
+    return modules;
+}
+
+// Reads the default value of HKEY_CLASSES_ROOT\key.
+HRESULT ReadClassesRootDefault(const std::string& key, std::string* value, HRESULT missing) {
+    HKEY h = nullptr;
+    LONG rc = RegOpenKeyEx(HKEY_CLASSES_ROOT, key, &h);
+    if (rc == ERROR_SUCCESS) {
+        rc = RegQueryString(h, "", value);
+        RegCloseKey(h);
+    }
+    if (rc == ERROR_SUCCESS)
+        return S_OK;
+    if (rc == ERROR_FILE_NOT_FOUND)
+        return Fail(missing, "No registry entry HKEY_CLASSES_ROOT\\" + key);
+    return Fail(REGDB_E_READREGDB, "Cannot read HKEY_CLASSES_ROOT\\" + key + ": " +
+                                       RegLastErrorText());
+}
+
+// Loads (or finds) the module at path; under g_mutex.
+HRESULT LoadModule(const std::string& path, LoadedModule** module) {
+    auto it = Modules().find(path);
+    if (it != Modules().end()) {
+        *module = &it->second;
+        return S_OK;
+    }
+    if (!tb::FileExists(path))
+        return Fail(CO_E_DLLNOTFOUND, "Module file not found: " + path);
+    dlerror();
+    // A bare file name would make dlopen search the library path instead of the named file.
+    std::string openPath = path.find('/') == std::string::npos ? "./" + path : path;
+    void* handle = dlopen(openPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* err = dlerror();
+        return Fail(CO_E_ERRORINDLL, err ? err : "Cannot load " + path);
+    }
+    LoadedModule loaded;
+    loaded.pHandle = handle;
+    loaded.pfnGetClassObject =
+        reinterpret_cast<PFN_DllGetClassObject>(dlsym(handle, "DllGetClassObject"));
+    loaded.pfnCanUnloadNow =
+        reinterpret_cast<PFN_DllCanUnloadNow>(dlsym(handle, "DllCanUnloadNow"));
+    if (!loaded.pfnGetClassObject) {
+        dlclose(handle);
+        return Fail(CO_E_ERRORINDLL, "The module " + path + " has no DllGetClassObject");
+    }
+    *module = &Modules().emplace(path, loaded).first->second;
+    return S_OK;
+}
+
+} // namespace
+
+HRESULT CoInitialize(void*) {
+    return S_OK;
+}
+
+void CoUninitialize() {}
+
+HRESULT OleInitialize(void*) {
+    return S_OK;
+}
+
+void OleUninitialize() {}
+
+namespace tb {
+
+std::string LastComErrorText() {
+    return t_strLastError;
+}
+
+HRESULT InProcServerPath(REFCLSID clsid, std::string* path) {
+    path->clear();
+    HRESULT hr = ReadClassesRootDefault(
+        "CLSID\\" + GuidToString(clsid) + "\\InProcServer32", path, REGDB_E_CLASSNOTREG);
+    if (FAILED(hr))
+        return hr;
+    if (path->empty())
+        return Fail(REGDB_E_CLASSNOTREG,
+                    "Empty module path for class " + GuidToString(clsid));
+    return Succeed();
+}
+
+size_t LoadedComModuleCount() {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    return Modules().size();
+}
+
+} // namespace tb
+
+HRESULT CoGetClassObject(REFCLSID rclsid, DWORD_CLSCTX dwClsContext, void*, REFIID riid,
+                         void** ppv) {
+    if (!ppv)
+        return Fail(E_POINTER, "No place for the result");
+    *ppv = nullptr;
+    if (!(dwClsContext & (CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER)))
+        return Fail(REGDB_E_CLASSNOTREG, "Only in-process servers are supported");
+    std::string path;
+    HRESULT hr = tb::InProcServerPath(rclsid, &path);
+    if (FAILED(hr))
+        return hr;
+    PFN_DllGetClassObject getClassObject = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        LoadedModule* module = nullptr;
+        hr = LoadModule(path, &module);
+        if (FAILED(hr))
+            return hr;
+        getClassObject = module->pfnGetClassObject;
+    }
+    hr = getClassObject(rclsid, riid, ppv);
+    if (FAILED(hr)) {
+        *ppv = nullptr;
+        return Fail(hr, tb::HResultText(hr) + " (" + path + ")");
+    }
+    return Succeed(hr);
+}
+
+HRESULT CoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD_CLSCTX dwClsContext,
+                         REFIID riid, void** ppv) {
+    if (!ppv)
+        return Fail(E_POINTER, "No place for the result");
+    *ppv = nullptr;
+    void* factoryPtr = nullptr;
+    HRESULT hr = CoGetClassObject(rclsid, dwClsContext, nullptr, IID_IClassFactory, &factoryPtr);
+    if (FAILED(hr))
+        return hr;
+    auto* factory = static_cast<IClassFactory*>(factoryPtr);
+    hr = factory->CreateInstance(pUnkOuter, riid, ppv);
+    factory->Release();
+    if (FAILED(hr)) {
+        *ppv = nullptr;
+        return Fail(hr, tb::HResultText(hr));
+    }
+    return Succeed(hr);
+}
+
+void CoFreeUnusedLibraries() {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    for (auto it = Modules().begin(); it != Modules().end();) {
+        // A module that cannot tell stays loaded, as it would on the original platform.
+        PFN_DllCanUnloadNow canUnload = it->second.pfnCanUnloadNow;
+        if (canUnload && canUnload() == S_OK) {
+            dlclose(it->second.pHandle);
+            it = Modules().erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+HRESULT CLSIDFromProgID(const std::string& progID, CLSID* clsid) {
+    if (!clsid)
+        return Fail(E_POINTER, "No place for the result");
+    if (progID.empty())
+        return Fail(CO_E_CLASSSTRING, "Empty ProgID");
+    std::string text;
+    HRESULT hr = ReadClassesRootDefault(progID + "\\CLSID", &text, CO_E_CLASSSTRING);
+    if (FAILED(hr))
+        return hr == REGDB_E_READREGDB ? hr : Fail(CO_E_CLASSSTRING, "Unknown ProgID " + progID);
+    if (!tb::GuidFromString(text, clsid))
+        return Fail(CO_E_CLASSSTRING, "ProgID " + progID + " names no class identifier: " + text);
+    return Succeed();
+}
+
+HRESULT ProgIDFromCLSID(REFCLSID clsid, std::string* progID) {
+    if (!progID)
+        return Fail(E_POINTER, "No place for the result");
+    progID->clear();
+    std::string text;
+    HRESULT hr = ReadClassesRootDefault("CLSID\\" + tb::GuidToString(clsid) + "\\ProgID", &text,
+                                        REGDB_E_CLASSNOTREG);
+    if (FAILED(hr))
+        return hr;
+    if (text.empty())
+        return Fail(REGDB_E_CLASSNOTREG, "Empty ProgID for " + tb::GuidToString(clsid));
+    *progID = text;
+    return Succeed();
+}
+
+HRESULT StringFromCLSID(REFCLSID clsid, std::string* text) {
+    if (!text)
+        return E_POINTER;
+    *text = tb::GuidToString(clsid);
+    return S_OK;
+}
+
+HRESULT CLSIDFromString(const std::string& text, CLSID* clsid) {
+    if (!clsid)
+        return E_POINTER;
+    return tb::GuidFromString(text, clsid) ? S_OK : CO_E_CLASSSTRING;
+}

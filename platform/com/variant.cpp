@@ -1,0 +1,244 @@
+#include "platform/com/variant.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "platform/core/numfmt.h"
+
+namespace {
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// A whole string that is one decimal number (surrounding white space allowed). The value is
+// read by the locale-independent helper; this only decides whether the text is a number.
+bool ParseNumber(std::string_view text, double* value) {
+    size_t b = 0, e = text.size();
+    while (b < e && IsSpace(text[b]))
+        ++b;
+    while (e > b && IsSpace(text[e - 1]))
+        --e;
+    std::string_view t = text.substr(b, e - b);
+    size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    size_t digits = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+        ++i, ++digits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+            ++i, ++digits;
+    }
+    if (digits == 0)
+        return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        size_t expDigits = 0;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+            ++i, ++expDigits;
+        if (expDigits == 0)
+            return false;
+    }
+    if (i != t.size())
+        return false;
+    *value = tb::AtoF(t);
+    return std::isfinite(*value);
+}
+
+std::string FormatDouble(double value) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+}
+
+// Every source read as a double first; strings that are not numbers fail.
+HRESULT ToDouble(const VARIANT& v, double* out) {
+    switch (v.vt) {
+    case VT_EMPTY: *out = 0.0; return S_OK;
+    case VT_I2: *out = v.iVal; return S_OK;
+    case VT_I4: *out = v.lVal; return S_OK;
+    case VT_BOOL: *out = v.boolVal ? -1.0 : 0.0; return S_OK;
+    case VT_R8: *out = v.dblVal; return S_OK;
+    case VT_DATE: *out = v.date; return S_OK;
+    case VT_BSTR:
+        if (EqualsNoCase(v.bstrVal, "True")) {
+            *out = -1.0;
+            return S_OK;
+        }
+        if (EqualsNoCase(v.bstrVal, "False")) {
+            *out = 0.0;
+            return S_OK;
+        }
+        return ParseNumber(v.bstrVal, out) ? S_OK : DISP_E_TYPEMISMATCH;
+    default: return DISP_E_BADVARTYPE;
+    }
+}
+
+// Automation rounds to the nearest integer, halves to even.
+HRESULT ToInteger(double d, double lo, double hi, double* out) {
+    double r = std::nearbyint(d);
+    if (!(r >= lo && r <= hi))
+        return DISP_E_OVERFLOW;
+    *out = r;
+    return S_OK;
+}
+
+} // namespace
+
+void VariantInit(VARIANT* v) {
+    if (v)
+        *v = VARIANT{};
+}
+
+HRESULT VariantClear(VARIANT* v) {
+    if (!v)
+        return E_INVALIDARG;
+    *v = VARIANT{};
+    return S_OK;
+}
+
+HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, uint16_t flags, VARTYPE vt) {
+    if (!dest || !src)
+        return E_INVALIDARG;
+    if (src->vt == vt) {
+        if (dest != src)
+            *dest = *src;
+        return S_OK;
+    }
+    VARIANT out;
+    out.vt = vt;
+    HRESULT hr = S_OK;
+    double d = 0.0;
+    switch (vt) {
+    case VT_EMPTY: break;
+    case VT_I2:
+        if (SUCCEEDED(hr = ToDouble(*src, &d)) && SUCCEEDED(hr = ToInteger(d, -32768, 32767, &d)))
+            out.iVal = static_cast<int16_t>(d);
+        break;
+    case VT_I4:
+        if (SUCCEEDED(hr = ToDouble(*src, &d)) &&
+            SUCCEEDED(hr = ToInteger(d, -2147483648.0, 2147483647.0, &d)))
+            out.lVal = static_cast<int32_t>(d);
+        break;
+    case VT_BOOL:
+        if (SUCCEEDED(hr = ToDouble(*src, &d)))
+            out.boolVal = d != 0.0 ? VARIANT_TRUE : VARIANT_FALSE;
+        break;
+    case VT_R8:
+        if (SUCCEEDED(hr = ToDouble(*src, &d)))
+            out.dblVal = d;
+        break;
+    case VT_DATE:
+        if (SUCCEEDED(hr = ToDouble(*src, &d)))
+            out.date = d;
+        break;
+    case VT_BSTR:
+        switch (src->vt) {
+        case VT_EMPTY: break;
+        case VT_I2: out.bstrVal = tb::FormatInt(src->iVal); break;
+        case VT_I4: out.bstrVal = tb::FormatInt(src->lVal); break;
+        case VT_BOOL:
+            if (flags & VARIANT_ALPHABOOL)
+                out.bstrVal = src->boolVal ? "True" : "False";
+            else
+                out.bstrVal = src->boolVal ? "-1" : "0";
+            break;
+        case VT_R8: out.bstrVal = FormatDouble(src->dblVal); break;
+        case VT_DATE: out.bstrVal = FormatDouble(src->date); break;
+        default: hr = DISP_E_BADVARTYPE; break;
+        }
+        break;
+    default: hr = DISP_E_BADVARTYPE; break;
+    }
+    if (FAILED(hr))
+        return hr;
+    *dest = std::move(out);
+    return S_OK;
+}
+
+namespace tb {
+
+VARIANT VariantI2(int16_t value) {
+    VARIANT v;
+    v.vt = VT_I2;
+    v.iVal = value;
+    return v;
+}
+
+VARIANT VariantI4(int32_t value) {
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
+VARIANT VariantBool(bool value) {
+    VARIANT v;
+    v.vt = VT_BOOL;
+    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+
+VARIANT VariantR8(double value) {
+    VARIANT v;
+    v.vt = VT_R8;
+    v.dblVal = value;
+    return v;
+}
+
+VARIANT VariantDate(DATE value) {
+    VARIANT v;
+    v.vt = VT_DATE;
+    v.date = value;
+    return v;
+}
+
+VARIANT VariantString(std::string value) {
+    VARIANT v;
+    v.vt = VT_BSTR;
+    v.bstrVal = std::move(value);
+    return v;
+}
+
+int32_t VariantToLong(const VARIANT& v, int32_t fallback) {
+    VARIANT out;
+    return SUCCEEDED(VariantChangeType(&out, &v, 0, VT_I4)) ? out.lVal : fallback;
+}
+
+double VariantToDouble(const VARIANT& v, double fallback) {
+    VARIANT out;
+    return SUCCEEDED(VariantChangeType(&out, &v, 0, VT_R8)) ? out.dblVal : fallback;
+}
+
+bool VariantToBool(const VARIANT& v, bool fallback) {
+    VARIANT out;
+    return SUCCEEDED(VariantChangeType(&out, &v, 0, VT_BOOL)) ? out.boolVal != 0 : fallback;
+}
+
+std::string VariantToString(const VARIANT& v) {
+    VARIANT out;
+    return SUCCEEDED(VariantChangeType(&out, &v, VARIANT_ALPHABOOL, VT_BSTR)) ? out.bstrVal
+                                                                               : std::string();
+}
+
+} // namespace tb
