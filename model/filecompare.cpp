@@ -1,0 +1,88 @@
+#include "model/filecompare.h"
+
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace tb {
+
+namespace {
+
+// A read-only view of a whole file; empty files map nothing.
+class CMappedFile {
+public:
+    explicit CMappedFile(const std::string& strPath) {
+        m_fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+        if (m_fd < 0)
+            return;
+        struct stat st {};
+        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))
+            return;
+        m_nSize = static_cast<size_t>(st.st_size);
+        m_bOpen = true;
+    }
+    ~CMappedFile() {
+        if (m_pData)
+            ::munmap(m_pData, m_nSize);
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    CMappedFile(const CMappedFile&) = delete;
+    CMappedFile& operator=(const CMappedFile&) = delete;
+
+    bool IsOpen() const { return m_bOpen; }
+    size_t Size() const { return m_nSize; }
+    bool Map() {
+        if (m_nSize == 0)
+            return true;
+        void* p = ::mmap(nullptr, m_nSize, PROT_READ, MAP_PRIVATE, m_fd, 0);
+        if (p == MAP_FAILED)
+            return false;
+        m_pData = p;
+        return true;
+    }
+    const void* Data() const { return m_pData; }
+
+private:
+    int m_fd = -1;
+    bool m_bOpen = false;
+    size_t m_nSize = 0;
+    void* m_pData = nullptr;
+};
+
+} // namespace
+
+bool FilesEqual(const std::string& strPathA, const std::string& strPathB) {
+    CMappedFile a(strPathA);
+    CMappedFile b(strPathB);
+    if (!a.IsOpen() || !b.IsOpen())
+        return false;
+    if (a.Size() != b.Size())
+        return false;
+    if (a.Size() == 0)
+        return true;
+    if (!a.Map() || !b.Map())
+        return false;
+    return std::memcmp(a.Data(), b.Data(), a.Size()) == 0;
+}
+
+bool CopyFileReplace(const std::string& strFrom, const std::string& strTo) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(strFrom, strTo, ec))
+        return false;
+    ec.clear();
+    return std::filesystem::copy_file(strFrom, strTo,
+                                      std::filesystem::copy_options::overwrite_existing, ec) &&
+           !ec;
+}
+
+bool PathEntryExists(const std::string& strPath) {
+    struct stat st {};
+    return !strPath.empty() && ::lstat(strPath.c_str(), &st) == 0;
+}
+
+} // namespace tb

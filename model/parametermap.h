@@ -1,0 +1,38 @@
+#pragma once
+// The named text parameters a design is stored in. The widget file owns the real map; the
+// model only sees this interface, so it does not depend on the widget-file code above it.
+
+#include <cstddef>
+#include <map>
+#include <string>
+
+class IParameterMap {
+public:
+    virtual ~IParameterMap() = default;
+
+    virtual void Clear() = 0;
+    // Inserts or replaces.
+    virtual void Set(const std::string& strName, const std::string& strValue) = 0;
+    // The stored value, or null when the name is missing. Names are case-sensitive.
+    virtual const std::string* Find(const std::string& strName) const = 0;
+    virtual size_t Size() const = 0;
+};
+
+// A plain ordered map; used by tests and wherever no widget file is involved.
+class CParameterMap : public IParameterMap {
+public:
+    void Clear() override { m_values.clear(); }
+    void Set(const std::string& strName, const std::string& strValue) override {
+        m_values[strName] = strValue;
+    }
+    const std::string* Find(const std::string& strName) const override {
+        auto it = m_values.find(strName);
+        return it == m_values.end() ? nullptr : &it->second;
+    }
+    size_t Size() const override { return m_values.size(); }
+
+    const std::map<std::string, std::string>& Values() const { return m_values; }
+
+private:
+    std::map<std::string, std::string> m_values;
+};
