@@ -34,7 +34,9 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
     day = static_cast<int>(d);
 }
 
-bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeap(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -115,6 +117,8 @@ std::optional<std::time_t> AutomationDateToTime(double date) {
     return time;
 }
 
-double CurrentAutomationDate() { return TimeToAutomationDate(std::time(nullptr)).value_or(0.0); }
+double CurrentAutomationDate() {
+    return TimeToAutomationDate(std::time(nullptr)).value_or(0.0);
+}
 
 } // namespace tb

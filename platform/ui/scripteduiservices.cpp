@@ -98,8 +98,7 @@ ScriptedUiServices& ScriptedUiServices::Expect(UiAnswer answer) {
 std::vector<std::string> ScriptedUiServices::failures() const {
     std::vector<std::string> all = m_failures;
     for (const UiAnswer& answer : m_answers)
-        all.push_back(std::string("expected ") + UiCallKindName(answer.kind) +
-                      " was never called" +
+        all.push_back(std::string("expected ") + UiCallKindName(answer.kind) + " was never called" +
                       (answer.expectedText ? " (\"" + *answer.expectedText + "\")" : ""));
     return all;
 }

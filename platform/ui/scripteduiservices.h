@@ -43,10 +43,10 @@ struct UiCall {
 // One expected call and the answer to give. Build them with the named constructors.
 struct UiAnswer {
     UiCallKind kind = UiCallKind::MessageBox;
-    int id = IDOK;                  // message box
-    std::optional<COLORREF> color;  // colour chooser; nothing = Cancel
-    std::vector<std::string> paths; // file and folder choosers; empty = Cancel
-    bool success = true;            // document open, program start
+    int id = IDOK;                           // message box
+    std::optional<COLORREF> color;           // colour chooser; nothing = Cancel
+    std::vector<std::string> paths;          // file and folder choosers; empty = Cancel
+    bool success = true;                     // document open, program start
     std::optional<std::string> expectedText; // when set, UiCall::text must equal it
 
     static UiAnswer Message(int id);

@@ -52,7 +52,9 @@ UiServices& Ui() {
     return current ? *current : DefaultUi();
 }
 
-UiServices* SetUi(UiServices* services) { return g_pCurrent.exchange(services); }
+UiServices* SetUi(UiServices* services) {
+    return g_pCurrent.exchange(services);
+}
 
 int DeclinedAnswer(MbButtons buttons) {
     switch (buttons) {

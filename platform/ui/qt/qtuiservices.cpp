@@ -111,7 +111,9 @@ QStringList ToQtFilterList(std::string_view filter) {
     return names;
 }
 
-QString ToQtFilter(std::string_view filter) { return ToQtFilterList(filter).join(";;"); }
+QString ToQtFilter(std::string_view filter) {
+    return ToQtFilterList(filter).join(";;");
+}
 
 std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std::string& caption,
                                              MbButtons buttons, MbIcon icon, QWidget* parent) {
@@ -149,8 +151,8 @@ int AnswerFromButton(int standardButton) {
 std::unique_ptr<QFileDialog> BuildFileDialog(const FileDialogRequest& request, bool save,
                                              QWidget* parent) {
     auto dialog = std::make_unique<QFileDialog>(parent);
-    dialog->setWindowTitle(ToQString(request.title.empty() ? (save ? "Save As" : "Open")
-                                                           : request.title));
+    dialog->setWindowTitle(
+        ToQString(request.title.empty() ? (save ? "Save As" : "Open") : request.title));
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (save)
         dialog->setFileMode(QFileDialog::AnyFile);
@@ -189,17 +191,17 @@ QUrl DocumentUrl(std::string_view pathOrUrl) {
     bool isAddress = colon >= 2;
     for (qsizetype i = 0; isAddress && i < colon; ++i) {
         QChar c = text[i];
-        isAddress = (c.isLetterOrNumber() && c.unicode() < 128) || c == '+' || c == '-' ||
-                    c == '.';
+        isAddress = (c.isLetterOrNumber() && c.unicode() < 128) || c == '+' || c == '-' || c == '.';
     }
     if (isAddress && text[0].isLetter())
         return QUrl(text);
     return QUrl::fromLocalFile(QFileInfo(ToNativeSeparators(pathOrUrl).c_str()).absoluteFilePath());
 }
 
-int QtUiServices::MessageBox(const std::string& text, const std::string& caption,
-                             MbButtons buttons, MbIcon icon) {
-    std::unique_ptr<QMessageBox> box = BuildMessageBox(text, caption, buttons, icon, DialogParent());
+int QtUiServices::MessageBox(const std::string& text, const std::string& caption, MbButtons buttons,
+                             MbIcon icon) {
+    std::unique_ptr<QMessageBox> box =
+        BuildMessageBox(text, caption, buttons, icon, DialogParent());
     box->exec();
     QAbstractButton* clicked = box->clickedButton();
     if (!clicked)

@@ -111,7 +111,7 @@ TEST(AutomationDate, FollowsTheLocalTimeZone) {
         EXPECT_EQ(AutomationDateToTime(36526.5), std::optional<std::time_t>(946728000));
     }
     TimeZone berlin(kBerlin);
-    EXPECT_EQ(TimeToAutomationDate(946728000), 36526.5 + 1.0 / 24); // winter: UTC+1
+    EXPECT_EQ(TimeToAutomationDate(946728000), 36526.5 + 1.0 / 24);   // winter: UTC+1
     EXPECT_EQ(TimeToAutomationDate(1625140800), 44378.0 + 14.0 / 24); // summer: UTC+2
     EXPECT_EQ(AutomationDateToTime(44378.0 + 14.0 / 24), std::optional<std::time_t>(1625140800));
 }
@@ -135,8 +135,8 @@ TEST(AutomationDate, DaylightSavingChangesResolveSensibly) {
     ASSERT_TRUE(back);
     EXPECT_TRUE(*back == 1635640200 || *back == 1635643800) << *back;
     // 02:30 on 2021-03-28 never happens; it lands within the hour around the gap.
-    std::optional<std::time_t> skipped = AutomationDateToTime(*LocalToAutomationDate(
-        At(2021, 3, 28, 2, 30)));
+    std::optional<std::time_t> skipped =
+        AutomationDateToTime(*LocalToAutomationDate(At(2021, 3, 28, 2, 30)));
     ASSERT_TRUE(skipped);
     EXPECT_TRUE(*skipped == 1616891400 || *skipped == 1616895000) << *skipped;
 }

@@ -61,8 +61,8 @@ TEST_F(QtUi, MessageBoxGetsButtonsIconCaptionAndPlainText) {
         {MbButtons::OKCancel, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel},
         {MbButtons::YesNo, QMessageBox::Yes | QMessageBox::No, QMessageBox::No},
         {MbButtons::RetryCancel, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Cancel},
-        {MbButtons::AbortRetryIgnore,
-         QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::Abort},
+        {MbButtons::AbortRetryIgnore, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
+         QMessageBox::Abort},
     };
     for (const Case& c : cases) {
         auto b = BuildMessageBox("t", "c", c.buttons, MbIcon::None);
@@ -76,8 +76,7 @@ TEST_F(QtUi, MessageBoxGetsButtonsIconCaptionAndPlainText) {
               QMessageBox::Warning);
     EXPECT_EQ(BuildMessageBox("t", "c", MbButtons::OK, MbIcon::Information)->icon(),
               QMessageBox::Information);
-    EXPECT_EQ(BuildMessageBox("t", "c", MbButtons::OK, MbIcon::None)->icon(),
-              QMessageBox::NoIcon);
+    EXPECT_EQ(BuildMessageBox("t", "c", MbButtons::OK, MbIcon::None)->icon(), QMessageBox::NoIcon);
 }
 
 TEST_F(QtUi, PressedButtonsMapToDialogResults) {
