@@ -1,0 +1,37 @@
+// Feeds arbitrary bytes to the widget file reader. Besides crashes, leaks and undefined
+// behaviour it checks what must hold for any input: reading the bytes in small pieces gives
+// the same record as reading them whole, and counts stay within 16 bits. The record's own
+// written form is read back too.
+
+#include "component/linereader.h"
+#include "component/widgetconfig.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    WidgetConfig whole;
+    whole.ReadText(text);
+
+    WidgetConfig pieces;
+    tb::CLineReader reader(text, 1 + size % 5);
+    pieces.ReadFrom(reader);
+    if (!pieces.SameContent(whole) || pieces.WriteText() != whole.WriteText())
+        std::abort();
+
+    if (whole.Resources().size() > WidgetConfig::kMaxFileCount ||
+        whole.Segments().size() > WidgetConfig::kMaxFileCount)
+        std::abort();
+
+    WidgetConfig again;
+    again.ReadText(whole.WriteText());
+
+    whole.GetLastUpdateTime();
+    whole.GetResourceLocalPathByName("tlwbtn.class");
+    whole.SetResourceLocalPath("/tmp/");
+    return 0;
+}
