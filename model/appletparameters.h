@@ -15,6 +15,7 @@
 class CArchive;
 class CDrawRect;
 class CMarquelItem;
+class IHtmlWidget;
 
 class CAppletParameters : public CObject {
 public:
@@ -39,6 +40,10 @@ public:
     std::unique_ptr<CDrawRect> RemoveButton(const CDrawRect* pButton);
     // Deletes every button (with its menu tree) and empties the button list and the selection.
     void DeleteContents();
+
+    // The applet element with its parameter lines (applethtml.cpp). Mode 0 previews, 1 publishes
+    // under m_strWebPath, any other writes bare file names. A null widget has no preview path.
+    std::string GetHTML(IHtmlWidget* pWidget, short nMode);
 
     std::string m_strName = "Brisko";
     int m_nAlign = 0;

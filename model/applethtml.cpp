@@ -1,0 +1,350 @@
+// The applet element that carries a whole design to the button applet: the opening tag, the
+// notice and applet style, one group of parameter lines per shown menu, and the link value
+// that tells the applet how the menus hang together.
+
+#include "designer/objects/drawrect.h"
+#include "model/appletparameters.h"
+#include "model/htmlwidget.h"
+#include "model/marquel.h"
+#include "model/marquelitem.h"
+#include "model/valuefields.h"
+#include "platform/core/colorref.h"
+#include "platform/core/numfmt.h"
+#include "platform/core/paths.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kClassFile = "tlwbtn.class";
+// Product and version, our notice, and the licence word: the applet checks all three.
+constexpr std::string_view kNotice = "Brisko2.0,Copyright Tallowby,Registered";
+constexpr std::string_view kSelfTarget = "_self";
+// Rough size of one button's lines, so that the text rarely has to grow.
+constexpr size_t kBytesPerButton = 700;
+
+void AppendColour(std::string& out, COLORREF cr) {
+    out += tb::FormatHex2(GetRValue(cr));
+    out += tb::FormatHex2(GetGValue(cr));
+    out += tb::FormatHex2(GetBValue(cr));
+}
+
+// A double quote would end the attribute early and turn the rest of the value into stray
+// markup; as an entity the browser hands the applet the same character.
+void AppendAttributeText(std::string& out, std::string_view text) {
+    size_t nPos = 0;
+    for (size_t nHit; (nHit = text.find('"', nPos)) != std::string_view::npos; nPos = nHit + 1) {
+        out.append(text, nPos, nHit - nPos);
+        out += "&quot;";
+    }
+    out.append(text, nPos, std::string_view::npos);
+}
+
+// Differences of 32-bit coordinates can leave the 32-bit range on hostile bounds.
+int SaturatedDifference(int32_t a, int32_t b) {
+    const int64_t d = static_cast<int64_t>(a) - b;
+    return static_cast<int>(std::clamp<int64_t>(d, std::numeric_limits<int32_t>::min(),
+                                                std::numeric_limits<int32_t>::max()));
+}
+
+class CHtmlWriter {
+public:
+    CHtmlWriter(CAppletParameters& applet, std::string strPrefix, std::string& out)
+        : m_applet(applet), m_strPrefix(std::move(strPrefix)), m_out(out) {}
+
+    void WriteOpeningTag();
+    void WriteNotice() { WriteParam("Notice", kNotice); }
+    void WriteAppletStyle();
+    void WriteButtons();
+    void WriteLinks();
+
+private:
+    struct Frame {
+        CMarquel* pMenu;
+        size_t nNextItem; // next index in pMenu->m_items to look at
+        size_t nNextFlat; // position in m_flatItems of the next visible item
+    };
+
+    void WriteParam(std::string_view name, std::string_view value);
+    void AppendFileRef(std::string& value, const std::string& strPath) const;
+    // Writes the menu's own lines and numbers it; false (and nothing written) when it is
+    // not shown. A shown menu is left on the stack for its items' sub-menus.
+    bool OpenMenu(CMarquel* pMenu);
+    // The menu and, depth first, every shown sub-menu below it. Iterative, so that a deeply
+    // nested model cannot exhaust the stack.
+    int WriteMenuTree(CMarquel* pMenu);
+
+    void BuildMenuStyle(const CMarquel& menu);
+    void BuildStateStyle(const CMarquel& menu);
+    void BuildItem(const CMarquelItem& item);
+
+    CAppletParameters& m_applet;
+    const std::string m_strPrefix;
+    std::string& m_out;
+    std::string m_strName;  // scratch: parameter name
+    std::string m_strValue; // scratch: parameter value
+    std::vector<Frame> m_stack;
+    std::vector<int> m_topNumbers; // number of every written top-level menu, in button order
+    std::vector<int> m_subNumbers; // per flat item: number of its written sub-menu, or -1
+};
+
+void CHtmlWriter::WriteParam(std::string_view name, std::string_view value) {
+    m_out += "\t<param name=\"";
+    m_out += name;
+    m_out += "\" value=\"";
+    AppendAttributeText(m_out, value);
+    m_out += "\">\r\n";
+}
+
+void CHtmlWriter::AppendFileRef(std::string& value, const std::string& strPath) const {
+    if (strPath.empty())
+        return;
+    value += m_strPrefix;
+    value += tb::FileNamePart(strPath);
+}
+
+void CHtmlWriter::WriteOpeningTag() {
+    m_out += "<applet ";
+    if (!m_strPrefix.empty()) {
+        m_out += "codebase=\"";
+        AppendAttributeText(m_out, m_strPrefix);
+        m_out += '"';
+    }
+    m_out += " code=\"";
+    m_out += kClassFile;
+    m_out += "\" align=\"baseline\" width=\"";
+    m_out += tb::FormatInt(m_applet.m_nWidth);
+    m_out += "\" height=\"";
+    m_out += tb::FormatInt(m_applet.m_nHeight);
+    m_out += "\">\r\n";
+}
+
+void CHtmlWriter::WriteAppletStyle() {
+    const CAppletParameters& a = m_applet;
+    std::string& v = m_strValue;
+    v.clear();
+    AppendColour(v, a.m_crBack);
+    v += ',';
+    AppendColour(v, a.m_crFade);
+    v += ',';
+    AppendFileRef(v, a.m_strBackImage);
+    v += ',';
+    tb::CFieldJoiner(v, true).AddInt(a.m_nImageDisplay).AddInt(a.m_nImageX).AddInt(a.m_nImageY);
+    AppendFileRef(v, a.m_strBackAudio);
+    v += ',';
+    v += tb::FormatInt(a.m_nBackStyle);
+    v += tb::FormatInt(a.m_nBorderStyle);
+    v += ',';
+    v += tb::FormatInt(a.m_nBorderThick);
+    v += ',';
+    AppendColour(v, a.m_crBorder);
+    v += ',';
+    v += tb::FormatInt(a.m_bProgressBar);
+    v += ',';
+    v += a.m_strLoadingMessage;
+    WriteParam("ApStyle", v);
+}
+
+void CHtmlWriter::BuildMenuStyle(const CMarquel& m) {
+    std::string& v = m_strValue;
+    v.clear();
+    AppendColour(v, m.m_crMenuColor);
+    v += ',';
+    v += tb::FormatInt(m.m_nMenuStyle);
+    v += tb::FormatInt(m.m_nMenuStyle2);
+    v += ',';
+    tb::CFieldJoiner(v, true)
+        .AddInt(0)
+        .AddInt(0)
+        .AddInt(m.m_nLeft)
+        .AddInt(m.m_nTop)
+        .AddInt(m.m_nWidth)
+        .AddInt(m.m_nHeight)
+        .AddInt(m.m_nMenuParam1)
+        .AddInt(m.m_nBorderThick);
+    AppendColour(v, m.m_crMenuColor2);
+    v += ',';
+    v += tb::FormatInt(m.m_nMenuParam2);
+    v += ',';
+    AppendColour(v, m.m_crMenuColor3);
+}
+
+void CHtmlWriter::BuildStateStyle(const CMarquel& m) {
+    std::string& v = m_strValue;
+    v.clear();
+    for (const CMarquelState& s : m.m_states) {
+        AppendColour(v, s.m_crBack);
+        v += ',';
+        AppendColour(v, s.m_crFont);
+        v += ',';
+        v += tb::FormatInt(s.m_nBackStyle);
+        v += tb::FormatInt(s.m_nBorderStyle);
+        v += ',';
+        tb::CFieldJoiner(v, true)
+            .AddInt(s.m_nFontEffect)
+            .AddInt(s.m_nFontName)
+            .AddInt(s.m_nFontSize)
+            .AddInt(s.m_nFontStyle);
+        v += tb::FormatInt(s.m_nImageAlign);
+        v += tb::FormatInt(s.m_nTextAlign);
+        v += ',';
+        tb::CFieldJoiner(v, true).AddInt(s.m_nImageOffset).AddInt(s.m_nTextOffset).Add("").Add("");
+        AppendColour(v, s.m_crBorder);
+        v += ',';
+        AppendColour(v, s.m_crFade);
+        v += ',';
+    }
+}
+
+void CHtmlWriter::BuildItem(const CMarquelItem& item) {
+    std::string& v = m_strValue;
+    v.clear();
+    v += tb::EscapeLabel(item.m_strLabel);
+    v += ',';
+    v += item.m_strDescription;
+    for (const std::string* pPath : {&item.m_strImageNormal, &item.m_strImageOver,
+                                     &item.m_strImageClick, &item.m_strAudioOver,
+                                     &item.m_strAudioClick}) {
+        v += ',';
+        AppendFileRef(v, *pPath);
+    }
+    v += ',';
+    v += item.m_strTarget.empty() ? kSelfTarget : std::string_view(item.m_strTarget);
+    v += ',';
+    v += item.m_strUrl;
+}
+
+bool CHtmlWriter::OpenMenu(CMarquel* pMenu) {
+    if (pMenu == nullptr || pMenu->m_bShow == 0)
+        return false;
+    const int nVisible = pMenu->GetItemCount(false);
+    if (nVisible == 0)
+        return false;
+
+    const int n = m_applet.m_nMenuCount;
+    const std::string strNumber = tb::FormatInt(n);
+    pMenu->m_nIndex = n;
+    m_applet.m_strMenuCounts += tb::FormatInt(nVisible);
+    m_applet.m_strMenuCounts += ',';
+
+    BuildMenuStyle(*pMenu);
+    m_strName = "MStyle-" + strNumber;
+    WriteParam(m_strName, m_strValue);
+    BuildStateStyle(*pMenu);
+    m_strName = "IStyle-" + strNumber;
+    WriteParam(m_strName, m_strValue);
+
+    const size_t nFirstFlat = m_applet.m_flatItems.size();
+    int k = 0;
+    for (const auto& pItem : pMenu->m_items) {
+        if (!pItem || pItem->m_bVisible == 0)
+            continue;
+        m_applet.m_flatItems.push_back(pItem.get());
+        m_subNumbers.push_back(-1);
+        BuildItem(*pItem);
+        m_strName = "I" + strNumber;
+        m_strName += '-';
+        m_strName += tb::FormatInt(k++);
+        WriteParam(m_strName, m_strValue);
+    }
+    ++m_applet.m_nMenuCount;
+    m_stack.push_back({pMenu, 0, nFirstFlat});
+    return true;
+}
+
+int CHtmlWriter::WriteMenuTree(CMarquel* pMenu) {
+    if (!OpenMenu(pMenu))
+        return -1;
+    while (!m_stack.empty()) {
+        Frame& f = m_stack.back();
+        const auto& items = f.pMenu->m_items;
+        while (f.nNextItem < items.size() &&
+               (!items[f.nNextItem] || items[f.nNextItem]->m_bVisible == 0))
+            ++f.nNextItem;
+        if (f.nNextItem == items.size()) {
+            m_stack.pop_back();
+            continue;
+        }
+        CMarquel* pSub = items[f.nNextItem++]->m_pSubMenu.get();
+        const size_t nFlat = f.nNextFlat++;
+        // OpenMenu may grow the stack: f is not used after this call.
+        if (OpenMenu(pSub))
+            m_subNumbers[nFlat] = pSub->m_nIndex;
+    }
+    return pMenu->m_nIndex;
+}
+
+void CHtmlWriter::WriteButtons() {
+    for (const auto& pButton : m_applet.m_buttons) {
+        if (!pButton || !pButton->menu)
+            continue;
+        // A copy: the stored bounds stay as the user left them, only the menu's geometry
+        // follows the normalised rectangle.
+        const CRect rc = pButton->bounds.Normalized();
+        CMarquel& menu = *pButton->menu;
+        menu.m_nLeft = rc.left;
+        menu.m_nTop = rc.top;
+        menu.m_nWidth = SaturatedDifference(rc.right, rc.left);
+        menu.m_nHeight = SaturatedDifference(rc.bottom, rc.top);
+        const int n = WriteMenuTree(&menu);
+        if (n >= 0)
+            m_topNumbers.push_back(n);
+    }
+}
+
+void CHtmlWriter::WriteLinks() {
+    std::string& v = m_strValue;
+    v.clear();
+    v += tb::FormatInt(m_applet.m_nMenuCount);
+    v += ',';
+    v += m_applet.m_strMenuCounts;
+    for (int n : m_topNumbers) {
+        v += '-';
+        v += tb::FormatInt(n);
+        v += ',';
+    }
+    for (size_t i = 0; i < m_subNumbers.size(); ++i) {
+        if (m_subNumbers[i] < 0)
+            continue;
+        v += tb::FormatInt(static_cast<long long>(i));
+        v += '-';
+        v += tb::FormatInt(m_subNumbers[i]);
+        v += ',';
+    }
+    WriteParam("Misc", v);
+}
+
+} // namespace
+
+std::string CAppletParameters::GetHTML(IHtmlWidget* pWidget, short nMode) {
+    // The rebuild may clear references to files that are gone; it must run before any of
+    // them is written.
+    if (pWidget != nullptr)
+        pWidget->RebuildResourceList();
+
+    std::string strPrefix;
+    if (nMode == 0)
+        strPrefix = pWidget != nullptr ? pWidget->GetPreviewPath() : std::string();
+    else if (nMode == 1)
+        strPrefix = m_strWebPath;
+
+    m_nMenuCount = 0;
+    m_strMenuCounts.clear();
+    m_flatItems.clear();
+
+    std::string out;
+    out.reserve(512 + m_buttons.size() * kBytesPerButton);
+    CHtmlWriter writer(*this, std::move(strPrefix), out);
+    writer.WriteOpeningTag();
+    writer.WriteNotice();
+    writer.WriteAppletStyle();
+    writer.WriteButtons();
+    writer.WriteLinks();
+    out += "</applet>\r\n";
+    return out;
+}
