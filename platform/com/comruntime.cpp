@@ -10,15 +10,23 @@
 
 namespace {
 
-thread_local std::string t_strLastError;
+// Process-wide rather than thread_local: a thread_local with a destructor would pin a
+// module that links this file in memory until its thread ends, so it could never unload.
+std::mutex g_errorMutex;
+std::string& LastError() {
+    static std::string* text = new std::string;
+    return *text;
+}
 
 HRESULT Fail(HRESULT hr, std::string text) {
-    t_strLastError = std::move(text);
+    std::lock_guard<std::mutex> lock(g_errorMutex);
+    LastError() = std::move(text);
     return hr;
 }
 
 HRESULT Succeed(HRESULT hr = S_OK) {
-    t_strLastError.clear();
+    std::lock_guard<std::mutex> lock(g_errorMutex);
+    LastError().clear();
     return hr;
 }
 
@@ -99,7 +107,8 @@ void OleUninitialize() {}
 namespace tb {
 
 std::string LastComErrorText() {
-    return t_strLastError;
+    std::lock_guard<std::mutex> lock(g_errorMutex);
+    return LastError();
 }
 
 HRESULT InProcServerPath(REFCLSID clsid, std::string* path) {

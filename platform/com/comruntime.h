@@ -48,7 +48,8 @@ HRESULT CLSIDFromString(const std::string& text, CLSID* clsid);
 
 namespace tb {
 
-// Why the last failing call of this thread failed, in words; empty after a success.
+// Why the last failing call failed, in words; empty after a success. Hosts call from one
+// thread; the text is shared by all threads.
 std::string LastComErrorText();
 
 // The module path registered for a class (InProcServer32 default value), or "" with
