@@ -33,7 +33,11 @@ std::string CutCategoryDescription(const std::string& text) {
     size_t i = 0;
     while (i < text.size()) {
         unsigned char c = static_cast<unsigned char>(text[i]);
-        size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+        size_t len = c < 0x80           ? 1
+                     : (c >> 5) == 0x6  ? 2
+                     : (c >> 4) == 0xE  ? 3
+                     : (c >> 3) == 0x1E ? 4
+                                        : 1;
         size_t need = len == 4 ? 2 : 1; // outside the basic plane a character takes two units
         if (units + need > kMaxCategoryDescription || i + len > text.size())
             break;
@@ -70,7 +74,8 @@ HRESULT UnRegisterCategories(std::span<const CATID> catids) {
 HRESULT RegisterClassImplCategories(REFCLSID clsid, std::span<const CATID> catids) {
     for (const CATID& catid : catids) {
         HKEY h = nullptr;
-        LONG rc = RegCreateKeyEx(HKEY_CLASSES_ROOT, ImplKey(clsid) + "\\" + GuidToString(catid), &h);
+        LONG rc =
+            RegCreateKeyEx(HKEY_CLASSES_ROOT, ImplKey(clsid) + "\\" + GuidToString(catid), &h);
         if (rc != ERROR_SUCCESS)
             return FromRegistry(rc);
         RegCloseKey(h);

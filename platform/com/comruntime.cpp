@@ -55,8 +55,8 @@ HRESULT ReadClassesRootDefault(const std::string& key, std::string* value, HRESU
         return S_OK;
     if (rc == ERROR_FILE_NOT_FOUND)
         return Fail(missing, "No registry entry HKEY_CLASSES_ROOT\\" + key);
-    return Fail(REGDB_E_READREGDB, "Cannot read HKEY_CLASSES_ROOT\\" + key + ": " +
-                                       RegLastErrorText());
+    return Fail(REGDB_E_READREGDB,
+                "Cannot read HKEY_CLASSES_ROOT\\" + key + ": " + RegLastErrorText());
 }
 
 // Loads (or finds) the module at path; under g_mutex.
@@ -113,13 +113,12 @@ std::string LastComErrorText() {
 
 HRESULT InProcServerPath(REFCLSID clsid, std::string* path) {
     path->clear();
-    HRESULT hr = ReadClassesRootDefault(
-        "CLSID\\" + GuidToString(clsid) + "\\InProcServer32", path, REGDB_E_CLASSNOTREG);
+    HRESULT hr = ReadClassesRootDefault("CLSID\\" + GuidToString(clsid) + "\\InProcServer32", path,
+                                        REGDB_E_CLASSNOTREG);
     if (FAILED(hr))
         return hr;
     if (path->empty())
-        return Fail(REGDB_E_CLASSNOTREG,
-                    "Empty module path for class " + GuidToString(clsid));
+        return Fail(REGDB_E_CLASSNOTREG, "Empty module path for class " + GuidToString(clsid));
     return Succeed();
 }
 

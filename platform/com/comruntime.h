@@ -30,8 +30,8 @@ HRESULT CoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD_CLSCTX dwCl
                          REFIID riid, void** ppv);
 
 // The class factory (or another interface of the module's class object) alone.
-HRESULT CoGetClassObject(REFCLSID rclsid, DWORD_CLSCTX dwClsContext, void* reserved,
-                         REFIID riid, void** ppv);
+HRESULT CoGetClassObject(REFCLSID rclsid, DWORD_CLSCTX dwClsContext, void* reserved, REFIID riid,
+                         void** ppv);
 
 // Asks each loaded module's DllCanUnloadNow and unloads those that answer S_OK.
 void CoFreeUnusedLibraries();

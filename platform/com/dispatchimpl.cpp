@@ -24,8 +24,8 @@ bool DispNameEquals(const char* a, const char* b) {
     return *a == *b;
 }
 
-HRESULT PrepareDispCall(const DispMemberInfo& m, WORD flags, const DISPPARAMS* params,
-                        bool* isPut, DispArgs* args, UINT* argErr) {
+HRESULT PrepareDispCall(const DispMemberInfo& m, WORD flags, const DISPPARAMS* params, bool* isPut,
+                        DispArgs* args, UINT* argErr) {
     static const DISPPARAMS kNoParams;
     const DISPPARAMS& p = params ? *params : kNoParams;
     if (p.cArgs > 0 && !p.rgvarg)
@@ -43,8 +43,7 @@ HRESULT PrepareDispCall(const DispMemberInfo& m, WORD flags, const DISPPARAMS* p
             return DISP_E_MEMBERNOTFOUND;
         // The value travels as the one named argument DISPID_PROPERTYPUT; a caller that
         // leaves the name out is still understood.
-        if (p.cNamedArgs > 1 ||
-            (p.cNamedArgs == 1 && p.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
+        if (p.cNamedArgs > 1 || (p.cNamedArgs == 1 && p.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
             return DISP_E_PARAMNOTFOUND;
         if (p.cArgs != 1)
             return DISP_E_BADPARAMCOUNT;

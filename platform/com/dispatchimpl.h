@@ -47,8 +47,7 @@ struct DispMemberInfo {
     VARTYPE vtResult = VT_EMPTY;
 };
 
-template <class T>
-struct DispEntry : DispMemberInfo {
+template <class T> struct DispEntry : DispMemberInfo {
     using Handler = HRESULT (T::*)(const DispArgs& args, VARIANT* result);
     Handler pfnGet = nullptr; // the method, or the property's get
     Handler pfnPut = nullptr; // the property's put
@@ -74,8 +73,7 @@ HRESULT ReportDispException(const char* memberName, const char* what, EXCEPINFO*
 
 } // namespace tb
 
-template <class T>
-class CDispatchImpl : public IDispatch {
+template <class T> class CDispatchImpl : public IDispatch {
 public:
     CDispatchImpl() { tb::LockServerModule(); }
     CDispatchImpl(const CDispatchImpl&) = delete;

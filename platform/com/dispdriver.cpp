@@ -50,8 +50,8 @@ void COleDispatchDriver::ReleaseDispatch() {
     m_lpDispatch = nullptr;
 }
 
-HRESULT COleDispatchDriver::InvokeHelperV(DISPID dispid, WORD flags, VARTYPE vtRet,
-                                          VARIANT* result, std::vector<VARIANT> args) {
+HRESULT COleDispatchDriver::InvokeHelperV(DISPID dispid, WORD flags, VARTYPE vtRet, VARIANT* result,
+                                          std::vector<VARIANT> args) {
     if (result)
         VariantClear(result);
     if (!m_lpDispatch) {
@@ -110,8 +110,7 @@ HRESULT COleDispatchDriver::SetProperty(DISPID dispid, const VARIANT& value) {
     return InvokeHelperV(dispid, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, {value});
 }
 
-HRESULT COleDispatchDriver::GetProperty(const std::string& name, VARTYPE vtProp,
-                                        VARIANT* value) {
+HRESULT COleDispatchDriver::GetProperty(const std::string& name, VARTYPE vtProp, VARIANT* value) {
     DISPID dispid = DISPID_UNKNOWN;
     HRESULT hr = GetIDOfName(name, &dispid);
     return FAILED(hr) ? hr : GetProperty(dispid, vtProp, value);

@@ -20,13 +20,27 @@ struct DispResult {
 };
 
 // Argument conversions for the variadic calls.
-inline VARIANT ToVariant(const VARIANT& v) { return v; }
-inline VARIANT ToVariant(int16_t v) { return VariantI2(v); }
-inline VARIANT ToVariant(int32_t v) { return VariantI4(v); }
-inline VARIANT ToVariant(bool v) { return VariantBool(v); }
-inline VARIANT ToVariant(double v) { return VariantR8(v); }
-inline VARIANT ToVariant(const std::string& v) { return VariantString(v); }
-inline VARIANT ToVariant(const char* v) { return VariantString(v ? v : ""); }
+inline VARIANT ToVariant(const VARIANT& v) {
+    return v;
+}
+inline VARIANT ToVariant(int16_t v) {
+    return VariantI2(v);
+}
+inline VARIANT ToVariant(int32_t v) {
+    return VariantI4(v);
+}
+inline VARIANT ToVariant(bool v) {
+    return VariantBool(v);
+}
+inline VARIANT ToVariant(double v) {
+    return VariantR8(v);
+}
+inline VARIANT ToVariant(const std::string& v) {
+    return VariantString(v);
+}
+inline VARIANT ToVariant(const char* v) {
+    return VariantString(v ? v : "");
+}
 
 } // namespace tb
 

@@ -30,7 +30,9 @@ using REFGUID = const GUID&;
 using REFCLSID = const GUID&;
 using REFIID = const GUID&;
 
-inline bool IsEqualGUID(REFGUID a, REFGUID b) { return a == b; }
+inline bool IsEqualGUID(REFGUID a, REFGUID b) {
+    return a == b;
+}
 
 extern const IID IID_NULL;
 extern const IID IID_IUnknown;

@@ -7,7 +7,9 @@
 
 using HRESULT = int32_t;
 
-constexpr HRESULT MakeHResult(uint32_t value) { return static_cast<HRESULT>(value); }
+constexpr HRESULT MakeHResult(uint32_t value) {
+    return static_cast<HRESULT>(value);
+}
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
@@ -38,8 +40,12 @@ constexpr HRESULT DISP_E_OVERFLOW = MakeHResult(0x8002000A);
 constexpr HRESULT DISP_E_PARAMNOTOPTIONAL = MakeHResult(0x8002000F);
 constexpr HRESULT DISP_E_BADPARAMCOUNT = MakeHResult(0x8002000E);
 
-constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+constexpr bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr) {
+    return hr < 0;
+}
 
 namespace tb {
 

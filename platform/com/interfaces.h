@@ -59,8 +59,8 @@ public:
     // No type information is offered: always 0 here.
     virtual HRESULT GetTypeInfoCount(UINT* pctinfo) = 0;
     // Names are UTF-8. The first name is the member, any further ones its parameters.
-    virtual HRESULT GetIDsOfNames(REFIID riid, const char* const* rgszNames, UINT cNames,
-                                  LCID lcid, DISPID* rgDispId) = 0;
+    virtual HRESULT GetIDsOfNames(REFIID riid, const char* const* rgszNames, UINT cNames, LCID lcid,
+                                  DISPID* rgDispId) = 0;
     virtual HRESULT Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
                            DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
                            UINT* puArgErr) = 0;

@@ -74,12 +74,24 @@ std::string FormatDouble(double value) {
 // Every source read as a double first; strings that are not numbers fail.
 HRESULT ToDouble(const VARIANT& v, double* out) {
     switch (v.vt) {
-    case VT_EMPTY: *out = 0.0; return S_OK;
-    case VT_I2: *out = v.iVal; return S_OK;
-    case VT_I4: *out = v.lVal; return S_OK;
-    case VT_BOOL: *out = v.boolVal ? -1.0 : 0.0; return S_OK;
-    case VT_R8: *out = v.dblVal; return S_OK;
-    case VT_DATE: *out = v.date; return S_OK;
+    case VT_EMPTY:
+        *out = 0.0;
+        return S_OK;
+    case VT_I2:
+        *out = v.iVal;
+        return S_OK;
+    case VT_I4:
+        *out = v.lVal;
+        return S_OK;
+    case VT_BOOL:
+        *out = v.boolVal ? -1.0 : 0.0;
+        return S_OK;
+    case VT_R8:
+        *out = v.dblVal;
+        return S_OK;
+    case VT_DATE:
+        *out = v.date;
+        return S_OK;
     case VT_BSTR:
         if (EqualsNoCase(v.bstrVal, "True")) {
             *out = -1.0;
@@ -90,7 +102,8 @@ HRESULT ToDouble(const VARIANT& v, double* out) {
             return S_OK;
         }
         return ParseNumber(v.bstrVal, out) ? S_OK : DISP_E_TYPEMISMATCH;
-    default: return DISP_E_BADVARTYPE;
+    default:
+        return DISP_E_BADVARTYPE;
     }
 }
 
@@ -130,7 +143,8 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, uint16_t flags, VAR
     HRESULT hr = S_OK;
     double d = 0.0;
     switch (vt) {
-    case VT_EMPTY: break;
+    case VT_EMPTY:
+        break;
     case VT_I2:
         if (SUCCEEDED(hr = ToDouble(*src, &d)) && SUCCEEDED(hr = ToInteger(d, -32768, 32767, &d)))
             out.iVal = static_cast<int16_t>(d);
@@ -154,21 +168,34 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, uint16_t flags, VAR
         break;
     case VT_BSTR:
         switch (src->vt) {
-        case VT_EMPTY: break;
-        case VT_I2: out.bstrVal = tb::FormatInt(src->iVal); break;
-        case VT_I4: out.bstrVal = tb::FormatInt(src->lVal); break;
+        case VT_EMPTY:
+            break;
+        case VT_I2:
+            out.bstrVal = tb::FormatInt(src->iVal);
+            break;
+        case VT_I4:
+            out.bstrVal = tb::FormatInt(src->lVal);
+            break;
         case VT_BOOL:
             if (flags & VARIANT_ALPHABOOL)
                 out.bstrVal = src->boolVal ? "True" : "False";
             else
                 out.bstrVal = src->boolVal ? "-1" : "0";
             break;
-        case VT_R8: out.bstrVal = FormatDouble(src->dblVal); break;
-        case VT_DATE: out.bstrVal = FormatDouble(src->date); break;
-        default: hr = DISP_E_BADVARTYPE; break;
+        case VT_R8:
+            out.bstrVal = FormatDouble(src->dblVal);
+            break;
+        case VT_DATE:
+            out.bstrVal = FormatDouble(src->date);
+            break;
+        default:
+            hr = DISP_E_BADVARTYPE;
+            break;
         }
         break;
-    default: hr = DISP_E_BADVARTYPE; break;
+    default:
+        hr = DISP_E_BADVARTYPE;
+        break;
     }
     if (FAILED(hr))
         return hr;
@@ -238,7 +265,7 @@ bool VariantToBool(const VARIANT& v, bool fallback) {
 std::string VariantToString(const VARIANT& v) {
     VARIANT out;
     return SUCCEEDED(VariantChangeType(&out, &v, VARIANT_ALPHABOOL, VT_BSTR)) ? out.bstrVal
-                                                                               : std::string();
+                                                                              : std::string();
 }
 
 } // namespace tb

@@ -35,12 +35,12 @@ constexpr uint16_t VARIANT_ALPHABOOL = 0x02;
 
 struct VARIANT {
     VARTYPE vt = VT_EMPTY;
-    int16_t iVal = 0;           // VT_I2
-    int32_t lVal = 0;           // VT_I4
-    VARIANT_BOOL boolVal = 0;   // VT_BOOL
-    double dblVal = 0.0;        // VT_R8
-    DATE date = 0.0;            // VT_DATE
-    std::string bstrVal;        // VT_BSTR, UTF-8
+    int16_t iVal = 0;         // VT_I2
+    int32_t lVal = 0;         // VT_I4
+    VARIANT_BOOL boolVal = 0; // VT_BOOL
+    double dblVal = 0.0;      // VT_R8
+    DATE date = 0.0;          // VT_DATE
+    std::string bstrVal;      // VT_BSTR, UTF-8
 };
 using VARIANTARG = VARIANT;
 

@@ -15,8 +15,8 @@ struct TbModuleRegistryApi {
     int32_t (*pfnRegister)(const char* name);
     void (*pfnUnregister)(int32_t module);
     int (*pfnAddString)(int32_t module, uint32_t id, const char* text, size_t len);
-    int (*pfnAddImage)(int32_t module, uint32_t id, int32_t width, int32_t height,
-                       int32_t format, const char* bytes, size_t len);
+    int (*pfnAddImage)(int32_t module, uint32_t id, int32_t width, int32_t height, int32_t format,
+                       const char* bytes, size_t len);
     int (*pfnFindString)(int32_t module, uint32_t id, void* ctx,
                          void (*sink)(void* ctx, const char* text, size_t len));
     int (*pfnFindImage)(int32_t module, uint32_t id, int32_t size, void* ctx,
@@ -125,8 +125,8 @@ int LocalFindImage(int32_t module, uint32_t id, int32_t size, void* ctx,
         if (better)
             best = &image;
     }
-    sink(ctx, best->nWidth, best->nHeight, static_cast<int32_t>(best->eFormat),
-         best->bytes.data(), best->bytes.size());
+    sink(ctx, best->nWidth, best->nHeight, static_cast<int32_t>(best->eFormat), best->bytes.data(),
+         best->bytes.size());
     return 1;
 }
 
@@ -145,11 +145,17 @@ void LocalSetCurrent(int32_t module) {
 } // namespace
 
 // The host's table, exported from programs by the platform library's link options.
-extern "C" __attribute__((visibility("default"))) const TbModuleRegistryApi
-    tb_module_registry_v1 = {
-        sizeof(TbModuleRegistryApi), LocalRegister,   LocalUnregister, LocalAddString,
-        LocalAddImage,               LocalFindString, LocalFindImage,  LocalGetCurrent,
-        LocalSetCurrent,
+extern "C" __attribute__((visibility("default")))
+const TbModuleRegistryApi tb_module_registry_v1 = {
+    sizeof(TbModuleRegistryApi),
+    LocalRegister,
+    LocalUnregister,
+    LocalAddString,
+    LocalAddImage,
+    LocalFindString,
+    LocalFindImage,
+    LocalGetCurrent,
+    LocalSetCurrent,
 };
 
 namespace {
@@ -212,8 +218,8 @@ bool AddIco(HINSTANCE module, uint32_t id, const std::string& b) {
             image.bytes = std::move(data);
         } else {
             image.eFormat = tb::ImageFormat::Ico;
-            std::string header = b.substr(0, 4) + std::string("\x01\x00", 2) +
-                                 b.substr(entry, 12) + std::string("\x16\x00\x00\x00", 4);
+            std::string header = b.substr(0, 4) + std::string("\x01\x00", 2) + b.substr(entry, 12) +
+                                 std::string("\x16\x00\x00\x00", 4);
             image.bytes = header + data;
         }
         images.push_back(std::move(image));
@@ -261,7 +267,8 @@ bool AddModuleImage(HINSTANCE module, uint32_t id, const ModuleImage& image) {
             image.bytes.size() != size_t(image.nWidth) * size_t(image.nHeight) * 4)
             return false;
         return AddOne(module, id, image);
-    case ImageFormat::Ico: return AddIco(module, id, image.bytes);
+    case ImageFormat::Ico:
+        return AddIco(module, id, image.bytes);
     }
     return false;
 }
@@ -281,15 +288,15 @@ std::string LoadStringFromModule(HINSTANCE module, uint32_t id) {
 
 bool LoadIconFromModule(HINSTANCE module, uint32_t id, int size, ModuleImage* image) {
     *image = ModuleImage{};
-    return Api().pfnFindImage(module, id, size, image,
-                              [](void* ctx, int32_t w, int32_t h, int32_t format,
-                                 const char* bytes, size_t len) {
-                                  auto* out = static_cast<ModuleImage*>(ctx);
-                                  out->nWidth = w;
-                                  out->nHeight = h;
-                                  out->eFormat = static_cast<ImageFormat>(format);
-                                  out->bytes.assign(bytes, len);
-                              }) != 0;
+    return Api().pfnFindImage(
+               module, id, size, image,
+               [](void* ctx, int32_t w, int32_t h, int32_t format, const char* bytes, size_t len) {
+                   auto* out = static_cast<ModuleImage*>(ctx);
+                   out->nWidth = w;
+                   out->nHeight = h;
+                   out->eFormat = static_cast<ImageFormat>(format);
+                   out->bytes.assign(bytes, len);
+               }) != 0;
 }
 
 CModuleResources::CModuleResources(const std::string& moduleName,
