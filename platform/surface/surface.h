@@ -82,6 +82,11 @@ public:
 
     CPoint SetViewportOrg(int x, int y);
     CPoint GetViewportOrg() const { return m_ptViewportOrg; }
+    // The logical rectangle that lies on the surface: painting outside it changes nothing.
+    CRect GetClipBox() const {
+        return {-m_ptViewportOrg.x, -m_ptViewportOrg.y, GetWidth() - m_ptViewportOrg.x,
+                GetHeight() - m_ptViewportOrg.y};
+    }
 
     // Lines: a one-pixel solid pen. LineTo includes the start point and stops before the end
     // point, then makes the end point current.

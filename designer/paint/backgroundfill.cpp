@@ -1,0 +1,54 @@
+#include "designer/paint/backgroundfill.h"
+
+#include "designer/paint/paintsteps.h"
+#include "platform/surface/surface.h"
+
+namespace tb {
+
+COLORREF BackgroundStepColor(COLORREF c1, COLORREF c2, int64_t i, int64_t n) {
+    auto channel = [i, n](unsigned from, unsigned to) {
+        double v = int(from) + double(i) * (int(to) - int(from)) / double(n);
+        return unsigned(ClampChannel(v, int(from), int(to)));
+    };
+    return RGB(channel(GetRValue(c1), GetRValue(c2)), channel(GetGValue(c1), GetGValue(c2)),
+               channel(GetBValue(c1), GetBValue(c2)));
+}
+
+void FillBackground(CSurface& surface, const CRect& rect, COLORREF c1, COLORREF c2, int style) {
+    if (style < backSolid || style > backMirroredHorizontal)
+        return;
+    const CRect r = rect.Normalized();
+    const int64_t w = int64_t(r.right) - r.left, h = int64_t(r.bottom) - r.top;
+    const bool horizontalLines = style <= backMirroredVertical;
+    const bool mirrored = style == backMirroredVertical || style == backMirroredHorizontal;
+    if (style == backSolid)
+        c2 = c1;
+    const int64_t extent = horizontalLines ? h : w;
+    const int64_t n = mirrored ? (extent + 1) / 2 : extent;
+    if (n <= 0)
+        return;
+
+    const CRect clip = surface.GetClipBox();
+    const int64_t lo = horizontalLines ? clip.top : clip.left;
+    const int64_t hi = horizontalLines ? clip.bottom : clip.right;
+    const int64_t start = horizontalLines ? r.top : r.left;
+    const int64_t end = horizontalLines ? r.bottom : r.right; // exclusive
+
+    auto line = [&](int64_t i, int64_t pos) {
+        COLORREF cr = BackgroundStepColor(c1, c2, i, n);
+        if (horizontalLines)
+            SolidLine(surface, cr, r.left, pos, r.right, pos);
+        else
+            SolidLine(surface, cr, pos, r.top, pos, r.bottom);
+    };
+    StepRange fromStart = VisibleSteps(start, 1, lo, hi, n);
+    for (int64_t i = fromStart.first; i <= fromStart.last; ++i)
+        line(i, start + i);
+    if (mirrored) {
+        StepRange fromEnd = VisibleSteps(end - 1, -1, lo, hi, n);
+        for (int64_t i = fromEnd.first; i <= fromEnd.last; ++i)
+            line(i, end - 1 - i);
+    }
+}
+
+} // namespace tb

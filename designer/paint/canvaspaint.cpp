@@ -1,0 +1,28 @@
+#include "designer/paint/canvaspaint.h"
+
+#include <unordered_set>
+
+#include "designer/objects/drawrect.h"
+#include "designer/paint/backgroundfill.h"
+#include "designer/paint/borderpaint.h"
+#include "model/appletparameters.h"
+
+namespace tb {
+
+void PaintAppletCanvas(CSurface& surface, const CRect& client, CAppletParameters& params,
+                       IDrawView* pView, bool bShowHandles) {
+    FillBackground(surface, client, params.m_crBack, params.m_crFade, params.m_nBackStyle);
+    DrawBorder(surface, client, params.m_crBorder, params.m_nBorderThick, params.m_nBorderStyle);
+    std::unordered_set<const CDrawRect*> selected;
+    if (bShowHandles)
+        selected.insert(params.m_selection.begin(), params.m_selection.end());
+    for (const auto& pButton : params.m_buttons) {
+        if (!pButton)
+            continue;
+        pButton->Draw(&surface, pView);
+        if (selected.count(pButton.get()))
+            pButton->DrawHandles(&surface, 1);
+    }
+}
+
+} // namespace tb
