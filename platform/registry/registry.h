@@ -35,6 +35,8 @@ constexpr LONG ERROR_MORE_DATA = 234;
 constexpr LONG ERROR_NO_MORE_ITEMS = 259;
 constexpr LONG ERROR_BADDB = 1009;
 constexpr LONG ERROR_CANTWRITE = 1013;
+// A handle whose key was deleted (by this or another process) since it was opened.
+constexpr LONG ERROR_KEY_DELETED = 1018;
 
 constexpr DWORD REG_NONE = 0;
 constexpr DWORD REG_SZ = 1;

@@ -1,0 +1,357 @@
+#include "platform/registry/hivestore.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <set>
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/registry/hivefile.h"
+
+namespace tb {
+
+namespace {
+
+std::string JoinPathForHive(int hive);
+
+// A hive file larger than this is refused rather than read into memory.
+constexpr off_t kMaxHiveBytes = 64 * 1024 * 1024;
+
+thread_local std::string t_strLastError;
+
+// What identifies one version of a hive file: any rewrite gives a new inode or a new
+// modification time, and a hand edit in place changes the time or the size.
+struct FileStamp {
+    bool bExists = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    timespec mtime{};
+    timespec ctime{};
+
+    static FileStamp of(const struct stat& st) {
+        FileStamp s;
+        s.bExists = true;
+        s.dev = st.st_dev;
+        s.ino = st.st_ino;
+        s.size = st.st_size;
+        s.mtime = st.st_mtim;
+        s.ctime = st.st_ctim;
+        return s;
+    }
+    bool operator==(const FileStamp& o) const {
+        return bExists == o.bExists && dev == o.dev && ino == o.ino && size == o.size &&
+               mtime.tv_sec == o.mtime.tv_sec && mtime.tv_nsec == o.mtime.tv_nsec &&
+               ctime.tv_sec == o.ctime.tv_sec && ctime.tv_nsec == o.ctime.tv_nsec;
+    }
+};
+
+struct HiveState {
+    std::string strFile;
+    std::unique_ptr<CRegNode> pRoot = std::make_unique<CRegNode>();
+    FileStamp stamp;
+    bool bLoaded = false;
+    bool bBad = false;
+    std::string strBadText;
+};
+
+std::mutex g_mutex;
+HiveState g_hives[kHiveCount];
+std::set<std::string> g_reportedCorrupt; // file + mtime, so each bad version is told once
+
+std::string ErrnoText() {
+    return std::strerror(errno);
+}
+
+class FdCloser {
+public:
+    explicit FdCloser(int fd) : m_fd(fd) {}
+    ~FdCloser() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FdCloser(const FdCloser&) = delete;
+    FdCloser& operator=(const FdCloser&) = delete;
+
+private:
+    int m_fd;
+};
+
+// The file's bytes, or "" when it cannot be read (only used to compare small copies).
+std::string ReadWholeFile(const std::string& path) {
+    std::string bytes;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return bytes;
+    char buffer[65536];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
+        if (n > 0)
+            bytes.append(buffer, static_cast<size_t>(n));
+    ::close(fd);
+    return bytes;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Copies a hive that failed to parse next to it, once per version of the file, so that the
+// user's data is kept even if someone later deletes or replaces the original. A copy with
+// the same bytes (made by this or another process) counts as done.
+void KeepCorruptCopy(HiveState& state, const std::string& bytes) {
+    std::string version = std::to_string(state.stamp.ino) + "/" +
+                          std::to_string(state.stamp.mtime.tv_sec) + "." +
+                          std::to_string(state.stamp.mtime.tv_nsec) + "/" + state.strFile;
+    if (!g_reportedCorrupt.insert(version).second)
+        return;
+    std::tm local{};
+    time_t seconds = state.stamp.mtime.tv_sec;
+    ::localtime_r(&seconds, &local);
+    char when[32];
+    std::strftime(when, sizeof when, "%Y%m%d-%H%M%S", &local);
+    std::string base = state.strFile + ".corrupt-" + when;
+    std::string copy;
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        std::string name = attempt == 1 ? base : base + "-" + std::to_string(attempt);
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST && ReadWholeFile(name) == bytes) {
+                copy = name;
+                break;
+            }
+            if (errno == EEXIST)
+                continue;
+            break;
+        }
+        bool ok = WriteAll(fd, bytes);
+        ok = ::close(fd) == 0 && ok;
+        if (!ok) {
+            ::unlink(name.c_str());
+            break;
+        }
+        copy = name;
+        break;
+    }
+    std::fprintf(stderr, "registry: %s (the file is left untouched%s%s)\n",
+                 state.strBadText.c_str(), copy.empty() ? "" : "; a copy is kept as ",
+                 copy.c_str());
+}
+
+// Brings the hive in line with its file. force re-reads even when the stamp looks unchanged
+// (used under the write lock, where a missed change would lose another process's update).
+LONG Refresh(int hive, bool force) {
+    HiveState& state = g_hives[hive];
+    std::string file = JoinPathForHive(hive);
+    if (file != state.strFile) {
+        state = HiveState();
+        state.strFile = file;
+    }
+    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) {
+            state.bLoaded = false;
+            SetRegistryError(file + ": cannot be read: " + ErrnoText());
+            return ERROR_ACCESS_DENIED;
+        }
+        if (!state.bLoaded || state.stamp.bExists || state.bBad) {
+            state.pRoot = std::make_unique<CRegNode>();
+            state.stamp = FileStamp();
+            state.bBad = false;
+            state.bLoaded = true;
+        }
+        return ERROR_SUCCESS;
+    }
+    FdCloser closer(fd);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        SetRegistryError(file + ": " + ErrnoText());
+        return ERROR_ACCESS_DENIED;
+    }
+    FileStamp stamp = FileStamp::of(st);
+    if (state.bLoaded && stamp == state.stamp && !(force && !state.bBad)) {
+        if (state.bBad) {
+            SetRegistryError(state.strBadText);
+            return ERROR_BADDB;
+        }
+        return ERROR_SUCCESS;
+    }
+    if (!S_ISREG(st.st_mode) || st.st_size > kMaxHiveBytes) {
+        state.bLoaded = false;
+        SetRegistryError(file + ": not a regular file of a sensible size");
+        return ERROR_BADDB;
+    }
+    std::string bytes;
+    bytes.resize(static_cast<size_t>(st.st_size));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            state.bLoaded = false;
+            SetRegistryError(file + ": cannot be read: " + ErrnoText());
+            return ERROR_ACCESS_DENIED;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    bytes.resize(done);
+
+    auto root = std::make_unique<CRegNode>();
+    int line = 0;
+    std::string why;
+    state.stamp = stamp;
+    state.bLoaded = true;
+    if (!ParseHive(bytes, HiveRootName(hive), *root, &line, &why)) {
+        state.bBad = true;
+        state.strBadText = file + ", line " + std::to_string(line) + ": " + why;
+        state.pRoot = std::make_unique<CRegNode>();
+        KeepCorruptCopy(state, bytes);
+        SetRegistryError(state.strBadText);
+        return ERROR_BADDB;
+    }
+    state.bBad = false;
+    state.pRoot = std::move(root);
+    return ERROR_SUCCESS;
+}
+
+LONG WriteFile(int hive) {
+    HiveState& state = g_hives[hive];
+    std::string text = FormatHive(*state.pRoot, HiveRootName(hive));
+    std::string temp = state.strFile + ".tmp";
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    bool ok = fd >= 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
+    std::string why = ok ? std::string() : ErrnoText();
+    if (fd >= 0 && ::close(fd) != 0 && ok) {
+        ok = false;
+        why = ErrnoText();
+    }
+    if (ok && ::rename(temp.c_str(), state.strFile.c_str()) != 0) {
+        ok = false;
+        why = ErrnoText();
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        state.bLoaded = false; // the tree now differs from the file: read it again next time
+        SetRegistryError(state.strFile + ": cannot be written: " + why);
+        return ERROR_CANTWRITE;
+    }
+    int dir = ::open(RegistryFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    struct stat st {};
+    if (::stat(state.strFile.c_str(), &st) == 0)
+        state.stamp = FileStamp::of(st);
+    else
+        state.bLoaded = false;
+    return ERROR_SUCCESS;
+}
+
+} // namespace
+
+const std::string& HiveRootName(int hive) {
+    static const std::string kNames[kHiveCount] = {"HKEY_CLASSES_ROOT", "HKEY_LOCAL_MACHINE",
+                                                   "HKEY_CURRENT_USER"};
+    return kNames[hive];
+}
+
+namespace {
+std::string JoinPathForHive(int hive) {
+    return RegistryFolder() + "/" + HiveRootName(hive) + ".reg";
+}
+} // namespace
+
+std::string RegistryFolder() {
+    auto env = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    std::string folder = env("TALLOWBY_REGISTRY_DIR");
+    if (folder.empty()) {
+        std::string config = env("XDG_CONFIG_HOME");
+        if (config.empty() || config.front() != '/') {
+            std::string home = env("HOME");
+            if (home.empty()) {
+                const passwd* pw = ::getpwuid(::getuid());
+                home = pw && pw->pw_dir ? pw->pw_dir : "/tmp";
+            }
+            config = home + "/.config";
+        }
+        while (config.size() > 1 && config.back() == '/')
+            config.pop_back();
+        folder = config + "/tallowby/registry";
+    }
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
+LONG ReadHive(int hive, const std::function<LONG(const CRegNode& root)>& fn) {
+    std::lock_guard<std::mutex> guard(g_mutex);
+    LONG result = Refresh(hive, false);
+    if (result != ERROR_SUCCESS)
+        return result;
+    return fn(*g_hives[hive].pRoot);
+}
+
+LONG WriteHive(int hive, const std::function<LONG(CRegNode& root, bool* changed)>& fn) {
+    std::lock_guard<std::mutex> guard(g_mutex);
+    std::string folder = RegistryFolder();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    int lockFd = ::open((folder + "/registry.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lockFd < 0) {
+        SetRegistryError(folder + ": cannot create the registry lock file: " + ErrnoText());
+        return ERROR_CANTWRITE;
+    }
+    FdCloser closer(lockFd); // closing the descriptor releases the lock
+    while (::flock(lockFd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            SetRegistryError(folder + ": cannot lock the registry: " + ErrnoText());
+            return ERROR_CANTWRITE;
+        }
+    }
+    LONG result = Refresh(hive, true);
+    if (result != ERROR_SUCCESS)
+        return result;
+    bool changed = false;
+    result = fn(*g_hives[hive].pRoot, &changed);
+    if (result != ERROR_SUCCESS && changed)
+        g_hives[hive].bLoaded = false; // half a change: take the file's word again
+    if (result != ERROR_SUCCESS || !changed)
+        return result;
+    return WriteFile(hive);
+}
+
+void SetRegistryError(std::string text) {
+    t_strLastError = std::move(text);
+}
+
+const std::string& RegistryErrorText() {
+    return t_strLastError;
+}
+
+} // namespace tb
