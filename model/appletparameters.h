@@ -15,6 +15,8 @@
 class CArchive;
 class CDrawRect;
 class CMarquelItem;
+class ICopyResourcesHandler;
+class IParameterMap;
 class IHtmlWidget;
 
 class CAppletParameters : public CObject {
@@ -44,6 +46,18 @@ public:
     // The applet element with its parameter lines (applethtml.cpp). Mode 0 previews, 1 publishes
     // under m_strWebPath, any other writes bare file names. A null widget has no preview path.
     std::string GetHTML(IHtmlWidget* pWidget, short nMode);
+
+    // The stored parameter form of the design (appletparams_storage.cpp). Writing empties the
+    // map first and leaves the storage numbering in the work fields.
+    void WriteParameters(IParameterMap& map);
+    // Rebuilds the applet fields and, when the map holds a "Misc" value, the buttons. File
+    // fields become strBaseFolder (ending with a separator) + the stored name. Always true.
+    bool ReadParameters(const IParameterMap& map, const std::string& strBaseFolder);
+    // Copies the applet class file from strComponentFolder and every media file the design
+    // refers to into strDestFolder (ending with '/'); mode 0 points the references at the
+    // copies and hands colliding ones to the handler (which may be null) (gatherfiles.cpp).
+    void GatherFiles(const std::string& strDestFolder, short nMode,
+                     const std::string& strComponentFolder, ICopyResourcesHandler* pHandler);
 
     std::string m_strName = "Brisko";
     int m_nAlign = 0;

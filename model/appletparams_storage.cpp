@@ -1,0 +1,203 @@
+// Writing the design into the widget file's parameter map and rebuilding it from there.
+
+#include "designer/objects/drawrect.h"
+#include "model/appletparameters.h"
+#include "model/archive.h"
+#include "model/marquel.h"
+#include "model/marquelitem.h"
+#include "model/parametermap.h"
+#include "model/storagelinks.h"
+#include "model/storagewalk.h"
+#include "model/storedvalues.h"
+#include "model/valuefields.h"
+#include "platform/core/numfmt.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kVersion = "Version";
+const std::string kWindowPosition = "WindowPosition";
+const std::string kApStyle = "ApStyle";
+const std::string kMisc = "Misc";
+
+// Deeper menus could not be archived for undo or the clipboard: the items of a menu at this
+// depth own sub-menus one level further down, the last level an archive loads.
+constexpr int kMaxMenuDepth = CArchive::kMaxLoadNesting - 2;
+
+std::string MenuKey(const char* prefix, int nMenu) {
+    return prefix + tb::FormatInt(nMenu);
+}
+
+std::string ItemKey(int nMenu, int nPosition) {
+    std::string key = "I" + tb::FormatInt(nMenu);
+    key += '-';
+    key += tb::FormatInt(nPosition);
+    return key;
+}
+
+// Storing under low memory: a value that cannot be stored is skipped.
+void StoreValue(IParameterMap& map, const std::string& key, const std::string& value) {
+    try {
+        map.Set(key, value);
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+class CParameterSink : public tb::IStorageWalkSink {
+public:
+    explicit CParameterSink(IParameterMap& map) : m_map(map) {}
+    void OnMenu(int nMenu, const CMarquel& menu) override {
+        StoreValue(m_map, MenuKey("MStyle-", nMenu), tb::MenuValue(menu));
+        StoreValue(m_map, MenuKey("IStyle-", nMenu), tb::StateValue(menu));
+    }
+    void OnItem(int nMenu, int nPosition, CMarquelItem& item) override {
+        StoreValue(m_map, ItemKey(nMenu, nPosition), tb::ItemValue(item));
+    }
+
+private:
+    IParameterMap& m_map;
+};
+
+std::string_view ValueOr(const IParameterMap& map, const std::string& key,
+                         std::string_view defaultValue) {
+    const std::string* pValue = map.Find(key);
+    return pValue ? std::string_view(*pValue) : defaultValue;
+}
+
+// "i-m" is item i's sub-menu m, "-m" a button's menu; anything without a hyphen is no entry.
+bool ParseLinkEntry(const std::string& entry, tb::CStorageLink& link) {
+    const size_t nHyphen = entry.find('-');
+    if (nHyphen == std::string::npos)
+        return false;
+    link.nMenu = tb::AtoI(std::string_view(entry).substr(nHyphen + 1));
+    link.nItem = nHyphen == 0 ? -1 : tb::AtoI(std::string_view(entry).substr(0, nHyphen));
+    // A negative item number must not read as a button entry.
+    if (nHyphen != 0 && link.nItem < 0)
+        return false;
+    return true;
+}
+
+} // namespace
+
+void CAppletParameters::WriteParameters(IParameterMap& map) {
+    map.Clear();
+    StoreValue(map, kVersion, "1.5");
+    StoreValue(map, kWindowPosition,
+               tb::JoinInts({m_nWindowPos[0], m_nWindowPos[1], m_nWindowPos[2], m_nWindowPos[3],
+                             m_nWindowPos[4], m_nWindowPos[5]}));
+    StoreValue(map, kApStyle, tb::AppletValue(*this));
+
+    CParameterSink sink(map);
+    tb::StorageNumberingWalk(*this, /*bSetGeometry=*/true, &sink);
+
+    std::string misc = tb::FormatInt(m_nMenuCount);
+    misc += ',';
+    misc += m_strMenuCounts;
+    for (const auto& pButton : m_buttons) {
+        if (!pButton->menu)
+            continue;
+        misc += '-';
+        misc += tb::FormatInt(pButton->menu->m_nIndex);
+        misc += ',';
+    }
+    for (size_t i = 0; i < m_flatItems.size(); ++i) {
+        const CMarquel* pSub = m_flatItems[i]->m_pSubMenu.get();
+        if (!pSub)
+            continue;
+        misc += tb::FormatInt(static_cast<long long>(i));
+        misc += '-';
+        misc += tb::FormatInt(pSub->m_nIndex);
+        misc += ',';
+    }
+    StoreValue(map, kMisc, misc);
+}
+
+bool CAppletParameters::ReadParameters(const IParameterMap& map,
+                                       const std::string& strBaseFolder) {
+    tb::CValueFields windowPos(ValueOr(map, kWindowPosition, ""));
+    for (size_t i = 0; i < m_nWindowPos.size(); ++i)
+        m_nWindowPos[i] = windowPos.Int(i);
+
+    // Only maps written elsewhere lack "ApStyle"; the applet then stays as it is.
+    if (const std::string* pApStyle = map.Find(kApStyle))
+        tb::ReadAppletValue(*this, *pApStyle, strBaseFolder);
+
+    const std::string* pMisc = map.Find(kMisc);
+    if (!pMisc || pMisc->empty())
+        return true;
+    const tb::CValueFields links(*pMisc);
+    const size_t nFields = links.Count();
+
+    // The link entries of N menus lie at positions N+1 to 2N. With N at or beyond the number
+    // of fields no entry exists, nothing could be placed and no menu needs to be made: this
+    // bounds the work by the size of the value, whatever number it claims.
+    int nMenus = std::max(0, links.Int(0));
+    if (static_cast<size_t>(nMenus) >= nFields)
+        nMenus = 0;
+
+    // Every item written has a parameter of its own, so a map cannot describe more items than
+    // it has entries; hand-made maps that leave the item values out get as many again as the
+    // link value has fields. Larger counts are cut to that, so memory follows the input size.
+    size_t nItemBudget = map.Size() + nFields;
+
+    std::vector<std::unique_ptr<CMarquel>> menus;
+    std::vector<CMarquelItem*> items;
+    std::vector<int> itemOwner;
+    menus.reserve(nMenus);
+    for (int j = 0; j < nMenus; ++j) {
+        auto pMenu = std::make_unique<CMarquel>();
+        tb::ReadMenuValue(*pMenu, ValueOr(map, MenuKey("MStyle-", j), tb::kDefaultMenuValue));
+        tb::ReadStateValue(*pMenu, ValueOr(map, MenuKey("IStyle-", j), tb::kDefaultStateValue));
+        size_t nCount = static_cast<size_t>(std::max(0, links.Int(j + 1)));
+        nCount = std::min(nCount, nItemBudget);
+        nItemBudget -= nCount;
+        pMenu->m_items.reserve(nCount);
+        for (size_t k = 1; k <= nCount; ++k) {
+            auto pItem = std::make_unique<CMarquelItem>("Button");
+            // A missing item value leaves the new item as constructed.
+            if (const std::string* pValue = map.Find(ItemKey(j, static_cast<int>(k))))
+                tb::ReadItemValue(*pItem, *pValue, strBaseFolder);
+            items.push_back(pItem.get());
+            itemOwner.push_back(j);
+            pMenu->m_items.push_back(std::move(pItem));
+        }
+        menus.push_back(std::move(pMenu));
+    }
+
+    DeleteContents();
+
+    std::vector<tb::CStorageLink> entries;
+    for (size_t nPos = static_cast<size_t>(nMenus) + 1; nPos <= 2 * static_cast<size_t>(nMenus);
+         ++nPos) {
+        tb::CStorageLink link{};
+        if (ParseLinkEntry(links.Text(nPos), link))
+            entries.push_back(link);
+    }
+    const tb::CStorageLinkPlan plan = tb::PlanStorageLinks(nMenus, itemOwner, entries,
+                                                           kMaxMenuDepth);
+
+    for (const tb::CStorageLink& link : plan.itemLinks)
+        items[link.nItem]->SetSubMenu(std::move(menus[link.nMenu]));
+
+    for (int m : plan.topLevel) {
+        std::unique_ptr<CMarquel>& pMenu = menus[m];
+        pMenu->m_strName = "top-level";
+        CRect rect;
+        rect.left = pMenu->m_nLeft;
+        rect.top = pMenu->m_nTop;
+        rect.right = static_cast<int>(static_cast<long long>(pMenu->m_nLeft) + pMenu->m_nWidth);
+        rect.bottom = static_cast<int>(static_cast<long long>(pMenu->m_nTop) + pMenu->m_nHeight);
+        // The new button's own model would be replaced at once, so start from the bare object.
+        auto pButton = std::make_unique<CDrawRect>();
+        pButton->bounds = rect;
+        pButton->menu = std::move(pMenu);
+        AddButton(std::move(pButton));
+    }
+
+    // Menus no entry placed go with the work array.
+    menus.clear();
+    return true;
+}

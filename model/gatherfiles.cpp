@@ -1,0 +1,90 @@
+#include "model/gatherfiles.h"
+
+#include "model/appletparameters.h"
+#include "model/copyresources.h"
+#include "model/filecompare.h"
+#include "model/marquelitem.h"
+#include "model/storagewalk.h"
+#include "platform/core/paths.h"
+
+#include <vector>
+
+tb::GatherOutcome GatherOne(std::string& strReference, const std::string& strDestFolder,
+                            tb::CHandledPaths& handled, short nMode) {
+    using tb::GatherOutcome;
+    if (strReference.empty())
+        return GatherOutcome::Unchanged;
+    const std::string strTarget = strDestFolder + tb::FileNamePart(strReference);
+
+    if (nMode != 0) {
+        if (tb::FolderPart(strReference) == strDestFolder)
+            return GatherOutcome::Unchanged;
+        return tb::CopyFileReplace(strReference, strTarget) ? GatherOutcome::Copied
+                                                            : GatherOutcome::Unchanged;
+    }
+
+    if (!tb::FileExists(strReference)) {
+        strReference.clear();
+        return GatherOutcome::Cleared;
+    }
+    if (tb::FolderPart(strReference) == strDestFolder)
+        return GatherOutcome::Unchanged;
+
+    // Later references to a source already gathered follow the first one, so that the whole
+    // design ends up referring to the gathered copy.
+    if (auto it = handled.find(strReference); it != handled.end()) {
+        if (it->second.empty())
+            return GatherOutcome::Conflict;
+        strReference = it->second;
+        return GatherOutcome::Redirected;
+    }
+
+    if (!tb::PathEntryExists(strTarget)) {
+        // A failed copy keeps the reference on its source rather than on a missing file.
+        if (!tb::CopyFileReplace(strReference, strTarget))
+            return GatherOutcome::Unchanged;
+        handled.emplace(strReference, strTarget);
+        strReference = strTarget;
+        return GatherOutcome::Copied;
+    }
+    if (tb::FilesEqual(strReference, strTarget)) {
+        handled.emplace(strReference, strTarget);
+        strReference = strTarget;
+        return GatherOutcome::Redirected;
+    }
+    handled.emplace(strReference, std::string());
+    return GatherOutcome::Conflict;
+}
+
+void CAppletParameters::GatherFiles(const std::string& strDestFolder, short nMode,
+                                    const std::string& strComponentFolder,
+                                    ICopyResourcesHandler* pHandler) {
+    std::string strDest = strDestFolder;
+    if (!strDest.empty() && strDest.back() != '/')
+        strDest += '/';
+
+    tb::CopyFileReplace(tb::JoinPath(strComponentFolder, tb::kAppletClassFile),
+                        strDest + tb::kAppletClassFile);
+
+    tb::CHandledPaths handled;
+    std::vector<std::string*> conflicts;
+    auto gather = [&](std::string& strReference) {
+        if (GatherOne(strReference, strDest, handled, nMode) == tb::GatherOutcome::Conflict)
+            conflicts.push_back(&strReference);
+    };
+
+    gather(m_strBackImage);
+    gather(m_strBackAudio);
+
+    tb::StorageNumberingWalk(*this, /*bSetGeometry=*/false, nullptr);
+    for (CMarquelItem* pItem : m_flatItems) {
+        gather(pItem->m_strImageNormal);
+        gather(pItem->m_strImageOver);
+        gather(pItem->m_strImageClick);
+        gather(pItem->m_strAudioOver);
+        gather(pItem->m_strAudioClick);
+    }
+
+    if (!conflicts.empty() && pHandler)
+        pHandler->CopyResources(conflicts, strDest);
+}
