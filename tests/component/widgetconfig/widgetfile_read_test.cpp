@@ -100,9 +100,30 @@ TEST(WidgetFileReader, LfOnlyFileReadsLikeCrLf) {
     EXPECT_EQ(fromLf.WriteText(), fromCrlf.WriteText());
 }
 
+TEST(WidgetFileReader, SampleWidgetFileFixture) {
+    WidgetConfig config;
+    ASSERT_TRUE(config.Read(TB_WIDGETFILE_FIXTURES "/blue.tsq"));
+    EXPECT_EQ(config.Description().Size(), 6u);
+    EXPECT_EQ(config.PeekDescription("ProgID"), "TesseraServer.Brisko");
+    EXPECT_EQ(config.PeekDescription("PreviewPath"), "");
+    EXPECT_EQ(config.GetLastUpdateTime(), 37000.75);
+    EXPECT_EQ(config.Parameters().Size(), 7u);
+    EXPECT_EQ(config.Parameters().Get("Misc"), "");
+    ASSERT_EQ(config.GetResourceCount(), 4);
+    EXPECT_EQ(config.Resources()[0], (ResourceEntry{"tlwbtn.class", "/opt/ambrel-brisko/", ""}));
+    EXPECT_EQ(config.GetResourceLocalPathByName("click.au"), "/home/ann/widgets/");
+    ASSERT_EQ(config.GetSegmentCount(), 1);
+    EXPECT_EQ(config.GetSegmentPosition(0), "cursor");
+    EXPECT_EQ(config.GetSegmentBody(0),
+              "<applet code=\"tlwbtn.class\" width=\"400\" height=\"60\">\r\n"
+              "<param name=\"Notice\" value=\"Brisko\">\r\n"
+              "<param name=\"Misc\" value=\"\">\r\n"
+              "</applet>\r\n");
+}
+
 TEST(WidgetFileReader, HandEditedFixtureWithOddCaseCountsAndLineEnds) {
     WidgetConfig config;
-    ASSERT_TRUE(config.Read(tb::test::SourceDir() + "/tests/data/widgetfiles/odd-lf.tsq"));
+    ASSERT_TRUE(config.Read(TB_WIDGETFILE_FIXTURES "/odd-lf.tsq"));
     EXPECT_EQ(config.PeekDescription("Title"), "Odd one");
     EXPECT_EQ(config.PeekDescription("title"), "lower-case key is another key");
     EXPECT_EQ(config.Description().Size(), 2u);
