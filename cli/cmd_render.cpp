@@ -1,0 +1,79 @@
+// render: the design canvas as the designer paints it, into a PNG. The only command that
+// works on the design itself rather than through the component: it reads the stored design
+// and runs the painting code, so that designs can be looked at without a display.
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include "cli/clicommand.h"
+#include "cli/widgetdispids.h"
+#include "component/brisko.h"
+#include "designer/objects/drawview.h"
+#include "designer/paint/canvaspaint.h"
+#include "platform/core/paths.h"
+#include "platform/surface/qt/qtsurface.h"
+
+namespace tb::cli {
+
+namespace {
+
+// A view that asks for one state for every button and repaints nothing.
+class CRenderView : public IDrawView {
+public:
+    explicit CRenderView(int nState) : m_nState(nState) {}
+    void InvalidateObject(CDrawObj*) override {}
+    int CurrentDrawState() const override { return m_nState; }
+
+private:
+    int m_nState;
+};
+
+// Canvases beyond this are refused rather than allocated.
+constexpr int kMaxCanvasSide = 8192;
+
+} // namespace
+
+int RunRender(const CliArgs& args) {
+    short nState = 1;
+    if (!ShortOption(args, "--state", 1, &nState))
+        return 1;
+    if (nState < 1 || nState > 3)
+        return Fail("--state must be 1 (normal), 2 (mouse over) or 3 (clicked)");
+    const std::string& in = args.positional[0];
+    if (!FileExists(in) || DirectoryExists(in))
+        return Fail("no such widget file: " + in);
+
+    // The design is read as the component reads it; the object is never handed to a host.
+    CBrisko* pWidget = new CBrisko;
+    struct Releaser {
+        CBrisko* p;
+        ~Releaser() { p->Release(); }
+    } releaser{pWidget};
+    if (!pWidget->ReadConfigFile(in))
+        return Fail("cannot read the widget file " + in);
+    if (pWidget->config.PeekDescription(kDescProgID) != kDefaultWidgetProgID)
+        return Fail("the widget file " + in + " belongs to another component (" +
+                    pWidget->config.PeekDescription(kDescProgID) + ")");
+    CAppletParameters& applet = pWidget->applet;
+    if (applet.m_nWidth <= 0 || applet.m_nHeight <= 0 || applet.m_nWidth > kMaxCanvasSide ||
+        applet.m_nHeight > kMaxCanvasSide)
+        return Fail("the applet size " + std::to_string(applet.m_nWidth) + " x " +
+                    std::to_string(applet.m_nHeight) + " cannot be rendered");
+
+    static int argc = 1;
+    static char name[] = "tessera";
+    static char* argv[] = {name, nullptr};
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    CQtSurface surface(applet.m_nWidth, applet.m_nHeight);
+    CRenderView view(nState);
+    PaintAppletCanvas(surface, CRect(0, 0, applet.m_nWidth, applet.m_nHeight), applet, &view,
+                      false);
+    if (!surface.Image().save(QString::fromStdString(args.positional[1]), "PNG"))
+        return Fail("cannot write " + args.positional[1]);
+    return 0;
+}
+
+} // namespace tb::cli

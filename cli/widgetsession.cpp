@@ -1,0 +1,114 @@
+#include "cli/widgetsession.h"
+
+#include <vector>
+
+#include "cli/widgetdispids.h"
+#include "platform/com/catmgr.h"
+#include "platform/core/numfmt.h"
+#include "platform/core/paths.h"
+
+namespace tb::cli {
+
+std::string DescribeFailure(HRESULT hr, const std::string& detail) {
+    std::string text = HResultText(hr);
+    if (!detail.empty() && detail != text)
+        text += ": " + detail;
+    return text;
+}
+
+namespace {
+
+// The reading component: ours when installed, else the first of the category.
+std::string ReaderProgID() {
+    CLSID clsid;
+    if (SUCCEEDED(CLSIDFromProgID(kDefaultWidgetProgID, &clsid)))
+        return kDefaultWidgetProgID;
+    const CATID catid = MakeGuid(kWidgetCategory);
+    std::vector<CLSID> classes;
+    if (SUCCEEDED(EnumClassesOfCategories(std::span<const CATID>(&catid, 1), &classes))) {
+        for (const CLSID& c : classes) {
+            std::string progID;
+            if (SUCCEEDED(ProgIDFromCLSID(c, &progID)))
+                return progID;
+        }
+    }
+    return kDefaultWidgetProgID;
+}
+
+} // namespace
+
+bool CWidgetSession::Create(const std::string& progID, std::string* error) {
+    CLSID clsid;
+    if (FAILED(CLSIDFromProgID(progID, &clsid))) {
+        *error = "the component \"" + progID + "\" is not installed";
+        return false;
+    }
+    m_pDriver = std::make_unique<COleDispatchDriver>();
+    HRESULT hr = m_pDriver->CreateDispatch(clsid);
+    if (FAILED(hr)) {
+        *error = "cannot create \"" + progID + "\": " + DescribeFailure(hr, LastComErrorText());
+        m_pDriver.reset();
+        return false;
+    }
+    m_strProgID = progID;
+    return true;
+}
+
+bool CWidgetSession::Read(const std::string& path, std::string* error) {
+    tb::DispResult r = m_pDriver->CallMethod(dispidReadConfigFile, VT_BOOL, path);
+    if (!r.ok()) {
+        *error = "ReadConfigFile failed: " + DescribeFailure(r.hr, m_pDriver->LastException());
+        return false;
+    }
+    if (r.value.boolVal == VARIANT_FALSE) {
+        *error = "cannot read the widget file " + path;
+        return false;
+    }
+    return GetString(dispidProgID, &m_strFileProgID, error);
+}
+
+bool CWidgetSession::Open(const std::string& path, bool bNeedOwner, std::string* error) {
+    // A directory opens for reading on some systems; it is never a widget file.
+    if (!FileExists(path) || DirectoryExists(path)) {
+        *error = "no such widget file: " + path;
+        return false;
+    }
+    if (!Create(ReaderProgID(), error) || !Read(path, error))
+        return false;
+    if (!bNeedOwner || m_strFileProgID == m_strProgID)
+        return true;
+    if (m_strFileProgID.empty()) {
+        *error = "the widget file " + path + " names no component";
+        return false;
+    }
+    const std::string owner = m_strFileProgID;
+    return Create(owner, error) && Read(path, error);
+}
+
+bool CWidgetSession::GetString(DISPID dispid, std::string* value, std::string* error) {
+    VARIANT v;
+    HRESULT hr = m_pDriver->GetProperty(dispid, VT_BSTR, &v);
+    if (FAILED(hr)) {
+        *error = "property " + FormatInt(dispid) + ": " +
+                 DescribeFailure(hr, m_pDriver->LastException());
+        return false;
+    }
+    *value = v.bstrVal;
+    return true;
+}
+
+bool CWidgetSession::CallString(DISPID dispid, std::string* value, std::string* error, short a,
+                                short b, int nArgs) {
+    tb::DispResult r = nArgs == 0   ? m_pDriver->CallMethod(dispid, VT_BSTR)
+                       : nArgs == 1 ? m_pDriver->CallMethod(dispid, VT_BSTR, a)
+                                    : m_pDriver->CallMethod(dispid, VT_BSTR, a, b);
+    if (!r.ok()) {
+        *error = "member " + FormatInt(dispid) + ": " +
+                 DescribeFailure(r.hr, m_pDriver->LastException());
+        return false;
+    }
+    *value = r.value.bstrVal;
+    return true;
+}
+
+} // namespace tb::cli

@@ -1,0 +1,40 @@
+#pragma once
+// A widget file opened as hosts open one: read through an installed component, and when
+// the file belongs to another component, re-read by the component its ProgID names.
+
+#include <memory>
+#include <string>
+
+#include "platform/com/dispdriver.h"
+
+namespace tb::cli {
+
+class CWidgetSession {
+public:
+    // Reads the file. With bNeedOwner, the object held afterwards is the file's own
+    // component (the file's ProgID); otherwise whichever installed component read it.
+    // False with a one-line reason in *error.
+    bool Open(const std::string& path, bool bNeedOwner, std::string* error);
+
+    COleDispatchDriver& Driver() { return *m_pDriver; }
+    // The ProgID the file names.
+    const std::string& FileProgID() const { return m_strFileProgID; }
+
+    // Typed calls by DISPID; failures set *error and answer false.
+    bool GetString(DISPID dispid, std::string* value, std::string* error);
+    bool CallString(DISPID dispid, std::string* value, std::string* error, short a = 0, short b = 0,
+                    int nArgs = 0);
+
+private:
+    bool Create(const std::string& progID, std::string* error);
+    bool Read(const std::string& path, std::string* error);
+
+    std::unique_ptr<COleDispatchDriver> m_pDriver;
+    std::string m_strProgID;
+    std::string m_strFileProgID;
+};
+
+// "Class not registered (0x80040154)" style words for a failed call.
+std::string DescribeFailure(HRESULT hr, const std::string& detail);
+
+} // namespace tb::cli

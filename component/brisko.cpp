@@ -1,0 +1,130 @@
+#include "component/brisko.h"
+
+#include "component/briskoids.h"
+#include "component/componentstate.h"
+#include "model/marquelitem.h"
+#include "model/storagewalk.h"
+#include "platform/core/paths.h"
+
+namespace {
+
+// Adds the entry for one file reference of the model, or clears a reference whose file is
+// gone so that neither the HTML nor the list names a missing file.
+void AddFileResource(WidgetConfig& config, std::string& strPath, const std::string& strWebPath) {
+    if (strPath.empty())
+        return;
+    if (!tb::FileExists(strPath)) {
+        strPath.clear();
+        return;
+    }
+    config.AddResource({tb::FileNamePart(strPath), tb::FolderPart(strPath), strWebPath});
+}
+
+} // namespace
+
+CBrisko::CBrisko() = default;
+CBrisko::~CBrisko() = default;
+
+std::string CBrisko::GetDescriptionEntry(std::string_view key) {
+    return config.GetDescription(key);
+}
+
+void CBrisko::SetDescriptionEntry(std::string_view key, std::string_view value) {
+    config.SetDescription(key, value);
+}
+
+double CBrisko::GetLastUpdateTime() {
+    return config.GetLastUpdateTime();
+}
+
+void CBrisko::SetLastUpdateTime(double date) {
+    config.SetLastUpdateTime(date);
+}
+
+std::string CBrisko::WidgetFolder(const std::string& path) {
+    const size_t sep = tb::LastSeparator(path);
+    if (sep == std::string::npos)
+        return "./";
+    return path.substr(0, sep) + "/";
+}
+
+bool CBrisko::ReadConfigFile(const std::string& path) {
+    if (!config.Read(path))
+        return false;
+    // A file of another component is still accepted, so that hosts can read its identity
+    // through any installed component; only our own files carry a design for us.
+    if (config.PeekDescription(tb::kDescProgID) != tb::kBriskoProgID)
+        return true;
+    applet.ReadParameters(config.Parameters(), WidgetFolder(path));
+    return true;
+}
+
+bool CBrisko::WriteConfigFileEx(const std::string& path, short nMode) {
+    config.ClearParameters();
+    config.ClearResources();
+    config.ClearSegments();
+    config.SetDescription(tb::kDescProgID, tb::kBriskoProgID);
+    const std::string strFolder = WidgetFolder(path);
+    applet.GatherFiles(strFolder, nMode, tb::ComponentFolder(), tb::CopyResourcesHandler());
+    applet.WriteParameters(config.Parameters());
+    RebuildResourceList();
+    config.AddSegment({"cursor", applet.GetHTML(this, 0)});
+    resourcesCurrent = 1;
+    return config.Write(path);
+}
+
+std::string CBrisko::GetHTMLBody(short nMode) {
+    return applet.GetHTML(this, nMode);
+}
+
+std::string CBrisko::GetPreviewPath() {
+    return config.GetDescription(tb::kDescPreviewPath);
+}
+
+void CBrisko::RebuildResourceList() {
+    config.ClearResources();
+    config.AddResource({tb::kAppletClassFile, tb::ComponentFolder() + "/", applet.m_strWebPath});
+    AddFileResource(config, applet.m_strBackImage, applet.m_strWebPathBackImage);
+    AddFileResource(config, applet.m_strBackAudio, applet.m_strWebPathBackAudio);
+    tb::StorageNumberingWalk(applet, false, nullptr);
+    for (CMarquelItem* pItem : applet.m_flatItems) {
+        AddFileResource(config, pItem->m_strImageNormal, pItem->m_strWebPathImageNormal);
+        AddFileResource(config, pItem->m_strImageOver, pItem->m_strWebPathImageOver);
+        AddFileResource(config, pItem->m_strImageClick, pItem->m_strWebPathImageClick);
+        AddFileResource(config, pItem->m_strAudioOver, pItem->m_strWebPathAudioOver);
+        AddFileResource(config, pItem->m_strAudioClick, pItem->m_strWebPathAudioClick);
+    }
+}
+
+void CBrisko::EnsureResourcesCurrent() {
+    if (resourcesCurrent != 0)
+        return;
+    RebuildResourceList();
+    resourcesCurrent = 1;
+}
+
+int CBrisko::GetResourceNumber() {
+    EnsureResourcesCurrent();
+    return config.GetResourceCount();
+}
+
+std::string CBrisko::GetResourceName(int nIndex) {
+    EnsureResourcesCurrent();
+    return config.GetResourceName(nIndex);
+}
+
+std::string CBrisko::GetResourceLocalPath(int nIndex) {
+    EnsureResourcesCurrent();
+    return config.GetResourceLocalPath(nIndex);
+}
+
+std::string CBrisko::GetResourceLocalPathByName(const std::string& name) {
+    EnsureResourcesCurrent();
+    return config.GetResourceLocalPathByName(name);
+}
+
+bool CBrisko::SetResourceLocalPath(const std::string& path) {
+    EnsureResourcesCurrent();
+    config.SetResourceLocalPath(path);
+    return true;
+}
