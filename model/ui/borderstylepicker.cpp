@@ -1,0 +1,33 @@
+#include "model/ui/borderstylepicker.h"
+
+CBorderStylePicker::CBorderStylePicker(QWidget* pParent) : CStylePicker(pParent) {
+    FillList();
+    setCurrentIndex(1);
+}
+
+void CBorderStylePicker::FillList() {
+    clear();
+    // The texts are painted over by the samples.
+    for (int nStyle = 0; nStyle <= 6; ++nStyle)
+        addItem(QString::number(nStyle), nStyle);
+}
+
+void CBorderStylePicker::SetStyle(int nStyle, COLORREF crColor) {
+    if (crColor != m_crColor) {
+        m_crColor = crColor;
+        Refill();
+    }
+    if (nStyle < 0 || nStyle > 6)
+        nStyle = 1;
+    setCurrentIndex(nStyle);
+}
+
+void CBorderStylePicker::SetColor(COLORREF cr) {
+    m_crColor = cr;
+    Refill();
+}
+
+void CBorderStylePicker::PaintSample(CSurface& surface, const CRect& rect, int nStyle,
+                                     COLORREF textColor) const {
+    tb::PaintBorderStyleSample(surface, rect, nStyle, m_crColor, textColor);
+}
