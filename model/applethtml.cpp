@@ -233,10 +233,12 @@ bool CHtmlWriter::OpenMenu(CMarquel* pMenu) {
     m_applet.m_strMenuCounts += ',';
 
     BuildMenuStyle(*pMenu);
-    m_strName = "MStyle-" + strNumber;
+    m_strName = "MStyle-";
+    m_strName += strNumber;
     WriteParam(m_strName, m_strValue);
     BuildStateStyle(*pMenu);
-    m_strName = "IStyle-" + strNumber;
+    m_strName = "IStyle-";
+    m_strName += strNumber;
     WriteParam(m_strName, m_strValue);
 
     const size_t nFirstFlat = m_applet.m_flatItems.size();
@@ -247,7 +249,8 @@ bool CHtmlWriter::OpenMenu(CMarquel* pMenu) {
         m_applet.m_flatItems.push_back(pItem.get());
         m_subNumbers.push_back(-1);
         BuildItem(*pItem);
-        m_strName = "I" + strNumber;
+        m_strName = "I";
+        m_strName += strNumber;
         m_strName += '-';
         m_strName += tb::FormatInt(k++);
         WriteParam(m_strName, m_strValue);
