@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,7 +40,7 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
     std::string folder = FolderPart(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        unsigned serial = counter.fetch_add(1) ^ static_cast<unsigned>(std::rand());
+        unsigned serial = counter.fetch_add(1);
         tempPath =
             folder + ".tsq-save-" + std::to_string(::getpid()) + "-" + std::to_string(serial);
         int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -83,6 +84,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (path.empty())
         return false;
     std::string target = ResolveTarget(path);
+    // A file the user may not write to stays protected, as it would with a plain overwrite,
+    // although replacing it through its folder would be possible.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        return false;
     std::string tempPath;
     int fd = CreateTemporary(target, tempPath);
     if (fd < 0)

@@ -10,7 +10,8 @@ namespace tb {
 
 // Writes bytes to path, replacing the file only when everything was written. A target that
 // is a symbolic link keeps the link and gets its file replaced; an existing target's
-// permission bits are kept, a new file gets the usual ones (0666 less the umask).
+// permission bits are kept, a new file gets the usual ones (0666 less the umask). An existing
+// file this process may not write to is left alone and the result is false.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // The rename step, replaceable so tests can make it fail like a real file system can.
