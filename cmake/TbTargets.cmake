@@ -9,7 +9,7 @@ function(tb_add_gtest name)
     target_link_libraries(${name} PRIVATE tb_test_support ${ARG_LIBS})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     gtest_discover_tests(${name}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TB_PROGRAM_DIR=${TB_PROGRAM_DIR};TB_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
         DISCOVERY_TIMEOUT 60)
 endfunction()
 

@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     auto registryDir = std::make_unique<tb::test::TempDir>();
     ::setenv("TALLOWBY_REGISTRY_DIR", registryDir->path().c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::setenv("TB_PROGRAM_DIR", TB_DEFAULT_PROGRAM_DIR, 0);
+    ::setenv("TB_SOURCE_DIR", TB_DEFAULT_SOURCE_DIR, 0);
     int result = RUN_ALL_TESTS();
     registryDir.reset();
     return result;
