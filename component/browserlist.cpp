@@ -29,8 +29,7 @@ std::string ReadRegistry(HKEY root, const std::string& keyName, const std::strin
     char buffer[512] = {};
     DWORD size = sizeof buffer;
     DWORD type = REG_NONE;
-    LONG result =
-        RegQueryValueEx(key, valueName, &type, reinterpret_cast<BYTE*>(buffer), &size);
+    LONG result = RegQueryValueEx(key, valueName, &type, reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(key);
     if (result != ERROR_SUCCESS || type != REG_SZ)
         return {};
@@ -38,9 +37,9 @@ std::string ReadRegistry(HKEY root, const std::string& keyName, const std::strin
 }
 
 std::string NetscapeInstall(const std::string& versionKey) {
-    std::string folder = ReadRegistry(HKEY_LOCAL_MACHINE,
-                                      std::string(kNavigator) + "\\" + versionKey + "\\Main",
-                                      "Install Directory");
+    std::string folder =
+        ReadRegistry(HKEY_LOCAL_MACHINE, std::string(kNavigator) + "\\" + versionKey + "\\Main",
+                     "Install Directory");
     return folder.empty() ? kEmpty : folder + kNetscapeProgram;
 }
 
@@ -75,7 +74,8 @@ int PathSlot(const std::string& name) {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
 }
@@ -143,7 +143,8 @@ void BrowserList::appendKnown(const std::string& path, const std::string& name) 
 }
 
 void BrowserList::detectKnown() {
-    std::string explorer = ReadRegistry(HKEY_LOCAL_MACHINE, std::string(kAppPaths) + "IEXPLORE.EXE", "");
+    std::string explorer =
+        ReadRegistry(HKEY_LOCAL_MACHINE, std::string(kAppPaths) + "IEXPLORE.EXE", "");
     if (!explorer.empty())
         appendKnown(explorer, "Internet Explorer");
 
@@ -164,7 +165,8 @@ void BrowserList::detectKnown() {
     }
     for (int d = 0; d <= 9; ++d) {
         std::string version = "4." + tb::FormatInt(d);
-        if (m_netscape4x[static_cast<size_t>(d)] != kEmpty && version != m_strCurrentNetscapeVersion)
+        if (m_netscape4x[static_cast<size_t>(d)] != kEmpty &&
+            version != m_strCurrentNetscapeVersion)
             appendKnown(m_netscape4x[static_cast<size_t>(d)], "Netscape Communicator " + version);
     }
     for (int d = 1; d <= 9; ++d) {
@@ -213,10 +215,9 @@ void BrowserList::detectOnSearchPath() {
             std::string path = m_findProgram(program);
             if (path.empty())
                 continue;
-            bool listed = std::any_of(m_knownPaths.begin(), m_knownPaths.end(),
-                                      [&](const std::string& known) {
-                                          return known == path || SameFile(known, path);
-                                      });
+            bool listed = std::any_of(
+                m_knownPaths.begin(), m_knownPaths.end(),
+                [&](const std::string& known) { return known == path || SameFile(known, path); });
             if (!listed)
                 appendKnown(path, product.name);
             break;

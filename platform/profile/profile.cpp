@@ -16,8 +16,8 @@ std::string SectionPath(const std::string& section) {
 }
 
 // Reads one entry; false when the section or the entry is missing or unreadable.
-bool ReadEntry(const std::string& section, const std::string& entry, DWORD* type,
-               std::string* text, DWORD* number) {
+bool ReadEntry(const std::string& section, const std::string& entry, DWORD* type, std::string* text,
+               DWORD* number) {
     HKEY key = nullptr;
     if (RegOpenKeyEx(HKEY_CURRENT_USER, SectionPath(section), &key) != ERROR_SUCCESS)
         return false;
@@ -76,8 +76,8 @@ std::string GetProfileString(const std::string& section, const std::string& entr
 }
 
 bool WriteProfileInt(const std::string& section, const std::string& entry, int nValue) {
-    return WriteEntry(section,
-                      [&](HKEY key) { return RegSetDword(key, entry, static_cast<DWORD>(nValue)); });
+    return WriteEntry(
+        section, [&](HKEY key) { return RegSetDword(key, entry, static_cast<DWORD>(nValue)); });
 }
 
 bool WriteProfileString(const std::string& section, const std::string& entry,

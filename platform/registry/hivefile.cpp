@@ -37,9 +37,11 @@ std::vector<uint16_t> ToUtf16(std::string_view text) {
     while (i < text.size()) {
         auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
         unsigned char lead = byte(i);
-        size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
-                                      : (lead >> 3) == 30                          ? 4
-                                                                                   : 0;
+        size_t length = lead < 0x80         ? 1
+                        : (lead >> 5) == 6  ? 2
+                        : (lead >> 4) == 14 ? 3
+                        : (lead >> 3) == 30 ? 4
+                                            : 0;
         uint32_t cp = 0;
         bool valid = length != 0 && i + length <= text.size();
         if (valid) {
@@ -222,7 +224,8 @@ bool ReadHexBytes(std::string_view s, LineReader& reader, std::vector<uint8_t>* 
             s = Trim(s.substr(0, s.size() - 1));
         while (!s.empty()) {
             std::string_view item = Trim(s.substr(0, s.find(',')));
-            s = s.find(',') == std::string_view::npos ? std::string_view() : s.substr(s.find(',') + 1);
+            s = s.find(',') == std::string_view::npos ? std::string_view()
+                                                      : s.substr(s.find(',') + 1);
             if (item.empty() && s.empty() && continued)
                 break;
             if (item.size() != 2 || HexDigit(item[0]) < 0 || HexDigit(item[1]) < 0) {

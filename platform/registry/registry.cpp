@@ -227,9 +227,8 @@ LONG RegQueryValueEx(HKEY hKey, const std::string& valueName, DWORD* type, BYTE*
             return Fail(ERROR_FILE_NOT_FOUND, KeyText(hKey) + ": no value \"" + valueName + "\"");
         if (type)
             *type = value->dwType;
-        DWORD needed = value->dwType == REG_DWORD
-                           ? 4
-                           : static_cast<DWORD>(value->strText.size() + 1);
+        DWORD needed =
+            value->dwType == REG_DWORD ? 4 : static_cast<DWORD>(value->strText.size() + 1);
         if (!cbData)
             return ERROR_SUCCESS;
         DWORD room = *cbData;
@@ -237,8 +236,8 @@ LONG RegQueryValueEx(HKEY hKey, const std::string& valueName, DWORD* type, BYTE*
         if (!data)
             return ERROR_SUCCESS;
         if (room < needed)
-            return Fail(ERROR_MORE_DATA, KeyText(hKey) + ": value \"" + valueName +
-                                             "\" is larger than the buffer");
+            return Fail(ERROR_MORE_DATA,
+                        KeyText(hKey) + ": value \"" + valueName + "\" is larger than the buffer");
         if (value->dwType == REG_DWORD)
             std::memcpy(data, &value->dwNumber, 4);
         else
@@ -371,8 +370,8 @@ LONG RegQueryString(HKEY hKey, const std::string& valueName, std::string* value)
         if (!found)
             return Fail(ERROR_FILE_NOT_FOUND, KeyText(hKey) + ": no value \"" + valueName + "\"");
         if (found->dwType != REG_SZ)
-            return Fail(ERROR_INVALID_PARAMETER, KeyText(hKey) + ": \"" + valueName +
-                                                     "\" is not a string");
+            return Fail(ERROR_INVALID_PARAMETER,
+                        KeyText(hKey) + ": \"" + valueName + "\" is not a string");
         *value = found->strText;
         return ERROR_SUCCESS;
     });
@@ -396,8 +395,8 @@ LONG RegQueryDword(HKEY hKey, const std::string& valueName, DWORD* value) {
     if (r != ERROR_SUCCESS)
         return r;
     if (type != REG_DWORD)
-        return Fail(ERROR_INVALID_PARAMETER, KeyText(hKey) + ": \"" + valueName +
-                                                 "\" is not a dword");
+        return Fail(ERROR_INVALID_PARAMETER,
+                    KeyText(hKey) + ": \"" + valueName + "\" is not a dword");
     r = RegQueryValueEx(hKey, valueName, &type, reinterpret_cast<BYTE*>(&number), &size);
     if (r == ERROR_SUCCESS && type != REG_DWORD)
         return Fail(ERROR_INVALID_PARAMETER, "the value changed its type");

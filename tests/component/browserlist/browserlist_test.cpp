@@ -26,9 +26,8 @@ protected:
     // A list that finds programs only in the given (empty unless filled) folder.
     BrowserList list(const std::string& searchPath = {}) const {
         std::string path = searchPath.empty() ? m_programs.path() : searchPath;
-        return BrowserList([path](const std::string& program) {
-            return tb::FindOnSearchPath(program, path);
-        });
+        return BrowserList(
+            [path](const std::string& program) { return tb::FindOnSearchPath(program, path); });
     }
 
     std::string program(const std::string& name, const TempDir* dir = nullptr) const {
@@ -173,9 +172,9 @@ TEST_F(Browsers, SpecifiedBrowsersSkipGapsAndAreReread) {
     WriteProfileString("Specify Browser", "BrowserNum", "6");
     EXPECT_EQ(b.specifiedCount(), 1);
     b.rereadSpecified();
-    EXPECT_EQ(Specified(b), (std::vector<std::string>{"Lynx=/usr/bin/lynx", "w3m=/usr/bin/w3m",
-                                                      "Links=/usr/bin/links",
-                                                      "ELinks=/usr/bin/elinks"}));
+    EXPECT_EQ(Specified(b),
+              (std::vector<std::string>{"Lynx=/usr/bin/lynx", "w3m=/usr/bin/w3m",
+                                        "Links=/usr/bin/links", "ELinks=/usr/bin/elinks"}));
 
     // A count that is not a number, or absurdly large, neither lists nothing wrongly nor stalls.
     WriteProfileString("Specify Browser", "BrowserNum", "none");

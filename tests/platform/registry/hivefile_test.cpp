@@ -49,9 +49,9 @@ TEST_F(HiveFile, WritesTheExportFormat) {
     ASSERT_EQ(RegSetString(frame, "Lines", "a\nb"), ERROR_SUCCESS);
     RegCloseKey(frame);
     HKEY preview = nullptr;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Tallowby\\Ambrel Brisko\\Preview",
-                             &preview),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Tallowby\\Ambrel Brisko\\Preview", &preview),
+        ERROR_SUCCESS);
     RegCloseKey(preview);
 
     EXPECT_EQ(ReadFileBytes(hive("HKEY_CURRENT_USER")),
@@ -105,9 +105,10 @@ TEST_F(HiveFile, ReadsAHiveEditedByHand) {
     // The first spelling of a key is kept when the file is written again.
     ASSERT_EQ(RegSetString(HKEY_LOCAL_MACHINE, "Top", "t"), ERROR_SUCCESS);
     std::string rewritten = ReadFileBytes(hive("HKEY_LOCAL_MACHINE"));
-    EXPECT_NE(rewritten.find("[HKEY_LOCAL_MACHINE]\n\"Top\"=\"t\"\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n"
-                             "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape]\n"),
-              std::string::npos)
+    EXPECT_NE(
+        rewritten.find("[HKEY_LOCAL_MACHINE]\n\"Top\"=\"t\"\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n"
+                       "\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape]\n"),
+        std::string::npos)
         << rewritten;
     EXPECT_NE(rewritten.find("\"Install Directory\"=\"C:\\\\Program Files\\\\Netscape\""),
               std::string::npos);

@@ -38,8 +38,8 @@ bool WriteMany(const std::string& prefix, int count) {
         std::string path = i % 2 ? "Software\\Shared" : "Software\\" + prefix;
         if (RegCreateKeyEx(HKEY_CURRENT_USER, path, &key) != ERROR_SUCCESS)
             return false;
-        bool ok = RegSetDword(key, prefix + std::to_string(i), static_cast<DWORD>(i)) ==
-                  ERROR_SUCCESS;
+        bool ok =
+            RegSetDword(key, prefix + std::to_string(i), static_cast<DWORD>(i)) == ERROR_SUCCESS;
         RegCloseKey(key);
         if (!ok)
             return false;
