@@ -41,7 +41,9 @@ void CArchive::Write(const void* p, size_t n) {
     m_buffer.append(static_cast<const char*>(p), n);
 }
 
-void CArchive::WriteByte(uint8_t v) { Write(&v, 1); }
+void CArchive::WriteByte(uint8_t v) {
+    Write(&v, 1);
+}
 
 void CArchive::WriteWord(uint16_t v) {
     const unsigned char b[2] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8)};
@@ -76,8 +78,7 @@ uint16_t CArchive::ReadWord() {
 uint32_t CArchive::ReadDWord() {
     unsigned char b[4];
     Read(b, 4);
-    return uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) |
-           (uint32_t(b[3]) << 24);
+    return uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24);
 }
 
 void CArchive::WriteString(std::string_view s) {
@@ -265,7 +266,9 @@ CArchive::NestingGuard::NestingGuard(CArchive& ar) : m_ar(ar) {
     ++m_ar.m_nDepth;
 }
 
-CArchive::NestingGuard::~NestingGuard() { --m_ar.m_nDepth; }
+CArchive::NestingGuard::~NestingGuard() {
+    --m_ar.m_nDepth;
+}
 
 namespace tb {
 

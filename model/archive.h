@@ -24,13 +24,13 @@ class CArchiveException : public std::runtime_error {
 public:
     enum Cause {
         generic,
-        endOfFile,   // the bytes end in the middle of a value
-        badIndex,    // a class or object reference that names nothing loaded
-        badClass,    // an unknown class, or one of the wrong kind for its place
-        badSchema,   // a known class with another schema
-        badCount,    // a count or length larger than the bytes that are left
-        tooDeep,     // sub-menus nested beyond the loading limit
-        badObject,   // a null, repeated or foreign object where the form allows none
+        endOfFile, // the bytes end in the middle of a value
+        badIndex,  // a class or object reference that names nothing loaded
+        badClass,  // an unknown class, or one of the wrong kind for its place
+        badSchema, // a known class with another schema
+        badCount,  // a count or length larger than the bytes that are left
+        tooDeep,   // sub-menus nested beyond the loading limit
+        badObject, // a null, repeated or foreign object where the form allows none
     };
     CArchiveException(Cause cause, const std::string& what)
         : std::runtime_error(what), m_cause(cause) {}
@@ -121,8 +121,8 @@ private:
     void Need(size_t n) const;
 
     Mode m_mode;
-    std::string m_buffer;      // storing
-    std::string_view m_input;  // loading
+    std::string m_buffer;     // storing
+    std::string_view m_input; // loading
     size_t m_pos = 0;
     int m_nDepth = 0;
     // Classes and objects share one index space; index 0 is the null object.
@@ -136,14 +136,38 @@ private:
 };
 
 // Shorthand used by the Serialize functions.
-inline CArchive& operator<<(CArchive& ar, int32_t v) { ar.WriteInt(v); return ar; }
-inline CArchive& operator<<(CArchive& ar, uint32_t v) { ar.WriteDWord(v); return ar; }
-inline CArchive& operator<<(CArchive& ar, uint16_t v) { ar.WriteWord(v); return ar; }
-inline CArchive& operator<<(CArchive& ar, const std::string& s) { ar.WriteString(s); return ar; }
-inline CArchive& operator>>(CArchive& ar, int32_t& v) { v = ar.ReadInt(); return ar; }
-inline CArchive& operator>>(CArchive& ar, uint32_t& v) { v = ar.ReadDWord(); return ar; }
-inline CArchive& operator>>(CArchive& ar, uint16_t& v) { v = ar.ReadWord(); return ar; }
-inline CArchive& operator>>(CArchive& ar, std::string& s) { s = ar.ReadString(); return ar; }
+inline CArchive& operator<<(CArchive& ar, int32_t v) {
+    ar.WriteInt(v);
+    return ar;
+}
+inline CArchive& operator<<(CArchive& ar, uint32_t v) {
+    ar.WriteDWord(v);
+    return ar;
+}
+inline CArchive& operator<<(CArchive& ar, uint16_t v) {
+    ar.WriteWord(v);
+    return ar;
+}
+inline CArchive& operator<<(CArchive& ar, const std::string& s) {
+    ar.WriteString(s);
+    return ar;
+}
+inline CArchive& operator>>(CArchive& ar, int32_t& v) {
+    v = ar.ReadInt();
+    return ar;
+}
+inline CArchive& operator>>(CArchive& ar, uint32_t& v) {
+    v = ar.ReadDWord();
+    return ar;
+}
+inline CArchive& operator>>(CArchive& ar, uint16_t& v) {
+    v = ar.ReadWord();
+    return ar;
+}
+inline CArchive& operator>>(CArchive& ar, std::string& s) {
+    s = ar.ReadString();
+    return ar;
+}
 
 namespace tb {
 

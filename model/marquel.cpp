@@ -5,7 +5,9 @@
 const CRuntimeClass CMarquel::classCMarquel{"CMarquel", 1, RUNTIME_CLASS(CObject),
                                             &CMarquel::CreateObject};
 
-std::unique_ptr<CObject> CMarquel::CreateObject() { return std::make_unique<CMarquel>(); }
+std::unique_ptr<CObject> CMarquel::CreateObject() {
+    return std::make_unique<CMarquel>();
+}
 
 CMarquelState CMarquelState::Default(int nState) {
     CMarquelState s;
@@ -21,9 +23,9 @@ CMarquelState CMarquelState::Default(int nState) {
 }
 
 CMarquel::CMarquel(int /*nItems*/, const std::string& name)
-    : m_strName(name),
-      m_states{CMarquelState::Default(stateNormal), CMarquelState::Default(stateOver),
-               CMarquelState::Default(stateClick)} {}
+    : m_strName(name), m_states{CMarquelState::Default(stateNormal),
+                                CMarquelState::Default(stateOver),
+                                CMarquelState::Default(stateClick)} {}
 
 CMarquel::CMarquel(const CMarquel& src) : CObject(src) {
     CopyStyle(src);

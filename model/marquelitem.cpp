@@ -3,11 +3,12 @@
 #include "model/archive.h"
 #include "model/marquel.h"
 
-const CRuntimeClass CMarquelItem::classCMarquelItem{"CMarquelItem", 1,
-                                                    RUNTIME_CLASS(CObject),
+const CRuntimeClass CMarquelItem::classCMarquelItem{"CMarquelItem", 1, RUNTIME_CLASS(CObject),
                                                     &CMarquelItem::CreateObject};
 
-std::unique_ptr<CObject> CMarquelItem::CreateObject() { return std::make_unique<CMarquelItem>(); }
+std::unique_ptr<CObject> CMarquelItem::CreateObject() {
+    return std::make_unique<CMarquelItem>();
+}
 
 CMarquelItem::CMarquelItem(const std::string& label)
     : m_strLabel(label), m_pSubMenu(std::make_unique<CMarquel>(0, "Brisko")) {}
@@ -33,11 +34,20 @@ void CMarquelItem::Serialize(CArchive& ar) {
     m_pSubMenu->Serialize(ar);
 
     std::string* const texts[] = {
-        &m_strLabel,          &m_strDescription,        &m_strImageNormal,
-        &m_strImageOver,      &m_strImageClick,         &m_strAudioOver,
-        &m_strAudioClick,     &m_strWebPathImageNormal, &m_strWebPathImageOver,
-        &m_strWebPathImageClick, &m_strWebPathAudioOver, &m_strWebPathAudioClick,
-        &m_strTarget,         &m_strUrl,
+        &m_strLabel,
+        &m_strDescription,
+        &m_strImageNormal,
+        &m_strImageOver,
+        &m_strImageClick,
+        &m_strAudioOver,
+        &m_strAudioClick,
+        &m_strWebPathImageNormal,
+        &m_strWebPathImageOver,
+        &m_strWebPathImageClick,
+        &m_strWebPathAudioOver,
+        &m_strWebPathAudioClick,
+        &m_strTarget,
+        &m_strUrl,
     };
     if (ar.IsStoring()) {
         for (const std::string* s : texts)

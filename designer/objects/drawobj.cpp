@@ -9,7 +9,9 @@
 const CRuntimeClass CDrawObj::classCDrawObj{"CDrawObj", 0, RUNTIME_CLASS(CObject),
                                             &CDrawObj::CreateObject};
 
-std::unique_ptr<CObject> CDrawObj::CreateObject() { return std::make_unique<CDrawObj>(); }
+std::unique_ptr<CObject> CDrawObj::CreateObject() {
+    return std::make_unique<CDrawObj>();
+}
 
 CDrawObj::CDrawObj() : menu(std::make_unique<CMarquel>(0, "Brisko")) {}
 
@@ -39,7 +41,9 @@ void CDrawObj::Serialize(CArchive& ar) {
     SerializeRect(ar, bounds);
 }
 
-int CDrawObj::HandleCount() const { return 8; }
+int CDrawObj::HandleCount() const {
+    return 8;
+}
 
 CPoint CDrawObj::HandlePoint(int nHandle) const {
     const int32_t cx = bounds.left + (bounds.right - bounds.left) / 2;
@@ -147,7 +151,9 @@ void CDrawObj::MoveHandleTo(int nHandle, CPoint point, IDrawView* pView) {
     MoveTo(r, pView);
 }
 
-void CDrawObj::Open(IDrawView*) { EditProperties(); }
+void CDrawObj::Open(IDrawView*) {
+    EditProperties();
+}
 
 void CDrawObj::EditProperties() {}
 

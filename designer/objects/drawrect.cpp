@@ -7,7 +7,9 @@
 const CRuntimeClass CDrawRect::classCDrawRect{"CDrawRect", 0, RUNTIME_CLASS(CDrawObj),
                                               &CDrawRect::CreateObject};
 
-std::unique_ptr<CObject> CDrawRect::CreateObject() { return std::make_unique<CDrawRect>(); }
+std::unique_ptr<CObject> CDrawRect::CreateObject() {
+    return std::make_unique<CDrawRect>();
+}
 
 CDrawRect::CDrawRect() = default;
 
@@ -50,13 +52,21 @@ void CDrawRect::Serialize(CArchive& ar) {
     }
 }
 
-int CDrawRect::HandleCount() const { return CDrawObj::HandleCount(); }
+int CDrawRect::HandleCount() const {
+    return CDrawObj::HandleCount();
+}
 
-CPoint CDrawRect::HandlePoint(int nHandle) const { return CDrawObj::HandlePoint(nHandle); }
+CPoint CDrawRect::HandlePoint(int nHandle) const {
+    return CDrawObj::HandlePoint(nHandle);
+}
 
-DrawCursor CDrawRect::HandleCursor(int nHandle) const { return CDrawObj::HandleCursor(nHandle); }
+DrawCursor CDrawRect::HandleCursor(int nHandle) const {
+    return CDrawObj::HandleCursor(nHandle);
+}
 
-bool CDrawRect::Intersects(const CRect& rect) const { return CDrawObj::Intersects(rect); }
+bool CDrawRect::Intersects(const CRect& rect) const {
+    return CDrawObj::Intersects(rect);
+}
 
 void CDrawRect::MoveHandleTo(int nHandle, CPoint point, IDrawView* pView) {
     CDrawObj::MoveHandleTo(nHandle, point, pView);

@@ -20,7 +20,7 @@ TEST(DrawObjHandles, FollowTheStoredCornersOfAnInvertedRectangle) {
     CDrawRect r(CRect{100, 50, 20, 10}); // dragged up and to the left
     EXPECT_EQ(r.HandleCount(), 8);
     // cx = 100 + (20 - 100) / 2 = 60, cy = 50 + (10 - 50) / 2 = 30
-    const CPoint expected[] = {{100, 50}, {60, 50}, {20, 50}, {20, 30},
+    const CPoint expected[] = {{100, 50}, {60, 50}, {20, 50},  {20, 30},
                                {20, 10},  {60, 10}, {100, 10}, {100, 30}};
     for (int n = 1; n <= 8; ++n)
         EXPECT_EQ(r.HandlePoint(n), expected[n - 1]) << "handle " << n;

@@ -123,7 +123,8 @@ TEST(DrawRectArchive, RoundTripKeepsBoundsShapeCornerAndModel) {
     EXPECT_EQ(bytes.substr(0, 15), tbtest::NewClass("CDrawRect", 0));
 
     std::unique_ptr<CDrawRect> back;
-    ASSERT_TRUE(tb::LoadArchive(bytes, [&](CArchive& ar) { back = ar.ReadNewObject<CDrawRect>(); }));
+    ASSERT_TRUE(
+        tb::LoadArchive(bytes, [&](CArchive& ar) { back = ar.ReadNewObject<CDrawRect>(); }));
     EXPECT_EQ(back->bounds, src.bounds);
     EXPECT_EQ(back->shape, 5);
     EXPECT_EQ(back->cornerSize, (CSize{1, 2}));

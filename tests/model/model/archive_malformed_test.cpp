@@ -48,7 +48,9 @@ tb::ArchiveStatus LoadMenuObject(const std::string& bytes) {
 }
 
 // A menu object named "M" at defaults, up to (not including) its item count.
-std::string MenuHead() { return NewClass("CMarquel", 1) + Counted("M") + tbtest::DefaultMenuBody(); }
+std::string MenuHead() {
+    return NewClass("CMarquel", 1) + Counted("M") + tbtest::DefaultMenuBody();
+}
 
 TEST(ArchiveMalformed, EveryTruncationOfAValidDesignIsRejected) {
     const std::string bytes = ValidDesign();

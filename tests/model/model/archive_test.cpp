@@ -32,16 +32,13 @@ TEST(ArchiveValues, StringsUseTheThreeLengthForms) {
 }
 
 TEST(ArchiveValues, CountsUseAWordOrTheEscapedDWord) {
-    auto store = [](size_t n) {
-        return tb::StoreArchive([&](CArchive& ar) { ar.WriteCount(n); });
-    };
+    auto store = [](size_t n) { return tb::StoreArchive([&](CArchive& ar) { ar.WriteCount(n); }); };
     EXPECT_EQ(store(0), Hex("0000"));
     EXPECT_EQ(store(0xFFFE), Hex("FEFF"));
     EXPECT_EQ(store(0xFFFF), Hex("FFFF FFFF0000"));
     EXPECT_EQ(store(0x12345), Hex("FFFF 45230100"));
     size_t n = 0;
-    ASSERT_TRUE(tb::LoadArchive(Hex("FFFF 45230100"),
-                                [&](CArchive& ar) { n = ar.ReadCount(0); }));
+    ASSERT_TRUE(tb::LoadArchive(Hex("FFFF 45230100"), [&](CArchive& ar) { n = ar.ReadCount(0); }));
     EXPECT_EQ(n, 0x12345u);
 }
 
@@ -60,8 +57,7 @@ TEST(ArchiveForms, MenuWithOneItemMatchesTheHandWrittenBytes) {
     const std::string bytes = tb::StoreArchive([&](CArchive& ar) { ar.WriteObject(&menu); });
 
     const std::string expected = tbtest::NewClass("CMarquel", 1) + Counted("M") +
-                                 tbtest::DefaultMenuBody() +
-                                 Hex("0100") // one item
+                                 tbtest::DefaultMenuBody() + Hex("0100") // one item
                                  + tbtest::NewClass("CMarquelItem", 1) +
                                  // its empty sub-menu inline, then the label "B" and the rest
                                  Counted("Brisko") + tbtest::DefaultMenuBody() + Hex("0000") +

@@ -32,7 +32,9 @@ inline std::string Hex(const std::string& hex) {
 }
 
 // A counted string of fewer than 255 bytes: the length byte and the text.
-inline std::string Counted(const std::string& s) { return std::string(1, char(s.size())) + s; }
+inline std::string Counted(const std::string& s) {
+    return std::string(1, char(s.size())) + s;
+}
 
 // A new class record: new-class tag, schema, name length, name.
 inline std::string NewClass(const std::string& name, int schema) {

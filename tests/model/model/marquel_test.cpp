@@ -57,9 +57,9 @@ TEST(MarquelDefaults, NewItemHasOnlyItsLabelAndAnEmptySubMenu) {
     for (const std::string* s :
          {&item.m_strDescription, &item.m_strImageNormal, &item.m_strImageOver,
           &item.m_strImageClick, &item.m_strAudioOver, &item.m_strAudioClick,
-          &item.m_strWebPathImageNormal, &item.m_strWebPathImageOver,
-          &item.m_strWebPathImageClick, &item.m_strWebPathAudioOver,
-          &item.m_strWebPathAudioClick, &item.m_strTarget, &item.m_strUrl})
+          &item.m_strWebPathImageNormal, &item.m_strWebPathImageOver, &item.m_strWebPathImageClick,
+          &item.m_strWebPathAudioOver, &item.m_strWebPathAudioClick, &item.m_strTarget,
+          &item.m_strUrl})
         EXPECT_EQ(*s, "");
     EXPECT_EQ(item.m_bVisible, 1);
     ASSERT_NE(item.m_pSubMenu, nullptr);
@@ -155,9 +155,8 @@ TEST(MarquelCopy, DeepCopyKeepsEverythingButWebPaths) {
     EXPECT_EQ(copy.m_nIndex, -1);
     EXPECT_NE(copy.m_items[0].get(), src->m_items[0].get());
     EXPECT_NE(copy.m_items[0]->m_pSubMenu.get(), src->m_items[0]->m_pSubMenu.get());
-    for (const CMarquelItem* item :
-         {copy.m_items[0].get(), copy.m_items[1].get(),
-          copy.m_items[0]->m_pSubMenu->m_items[0].get()}) {
+    for (const CMarquelItem* item : {copy.m_items[0].get(), copy.m_items[1].get(),
+                                     copy.m_items[0]->m_pSubMenu->m_items[0].get()}) {
         EXPECT_EQ(item->m_strWebPathImageNormal, "");
         EXPECT_EQ(item->m_strWebPathImageOver, "");
         EXPECT_EQ(item->m_strWebPathImageClick, "");
