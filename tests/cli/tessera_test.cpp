@@ -1,0 +1,141 @@
+// tessera as a subprocess, with the registry folder of this test process.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "tests/support/tempdir.h"
+
+using namespace tb::test;
+
+namespace {
+
+std::string Bin() {
+    const std::string dir = ProgramDir();
+    return dir.empty() ? TB_BUILT_PROGRAM_DIR : dir;
+}
+
+struct CliRun {
+    int code = -1;
+    std::string out;
+};
+
+// Runs tessera with the arguments (already quoted where needed); stderr is dropped.
+CliRun Tessera(const std::string& args) {
+    CliRun r;
+    const std::string cmd = "'" + Bin() + "/tessera' " + args + " 2>/dev/null";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p)
+        return r;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+        r.out.append(buf, n);
+    const int status = pclose(p);
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::string Template() {
+    return "'" + Bin() + "/blueglassbar.tsq'";
+}
+
+class TesseraTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(Tessera("register '" + Bin() + "/TesseraBrisko.so'").code, 0);
+    }
+};
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find("\r\n"));
+}
+
+} // namespace
+
+TEST_F(TesseraTest, ListsTheRegisteredComponent) {
+    CliRun r = Tessera("list");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "{B2471160-D234-11D2-B481-00400533CDD6}\tTesseraServer.Brisko\t" + Bin() +
+                         "/TesseraBrisko.so\n");
+}
+
+TEST_F(TesseraTest, InfoShowsTheCatalogueData) {
+    CliRun r = Tessera("info " + Template());
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "ProgID: TesseraServer.Brisko\nTitle: Blue Glass Bar\n"
+                     "Description: A horizontal bar of glassy blue buttons that light up under "
+                     "the mouse\nPreviewPath: \nLastUpdateTime: 45000.500000000\n");
+}
+
+TEST_F(TesseraTest, HtmlOpeningTagFollowsTheMode) {
+    CliRun r0 = Tessera("html " + Template() + " --preview-path file:///p/");
+    CliRun r1 = Tessera("html " + Template() + " --mode 1");
+    CliRun r2 = Tessera("html " + Template() + " --mode 2");
+    EXPECT_EQ(r0.code, 0);
+    EXPECT_EQ(FirstLine(r0.out), "<applet codebase=\"file:///p/\" code=\"tlwbtn.class\" "
+                                 "align=\"baseline\" width=\"460\" height=\"52\">");
+    EXPECT_EQ(FirstLine(r1.out),
+              "<applet  code=\"tlwbtn.class\" align=\"baseline\" width=\"460\" height=\"52\">");
+    EXPECT_EQ(FirstLine(r2.out), FirstLine(r1.out));
+    EXPECT_EQ(r2.out.substr(r2.out.size() - 11), "</applet>\r\n");
+}
+
+TEST_F(TesseraTest, ResourcesListTheClassFileFromTheProgramFolder) {
+    CliRun r = Tessera("resources " + Template());
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "tlwbtn.class\t" + Bin() + "/\t\n");
+}
+
+TEST_F(TesseraTest, SavedFileReadsBackTheSame) {
+    TempDir dir;
+    ASSERT_EQ(Tessera("save " + Template() + " '" + dir.file("a.tsq") + "'").code, 0);
+    ASSERT_EQ(Tessera("save '" + dir.file("a.tsq") + "' '" + dir.file("b.tsq") + "'").code, 0);
+    // Entry order within the Description part may differ; the content may not.
+    for (const char* command : {"html", "resources"})
+        EXPECT_EQ(Tessera(std::string(command) + " '" + dir.file("b.tsq") + "'").out,
+                  Tessera(std::string(command) + " '" + dir.file("a.tsq") + "'").out);
+    EXPECT_EQ(Tessera("info '" + dir.file("b.tsq") + "'").out,
+              Tessera("info " + Template()).out);
+    EXPECT_EQ(ReadFileBytes(dir.file("tlwbtn.class")), ReadFileBytes(Bin() + "/tlwbtn.class"));
+}
+
+TEST_F(TesseraTest, RenderWritesAPngOfTheAppletSize) {
+    TempDir dir;
+    ASSERT_EQ(Tessera("render " + Template() + " '" + dir.file("c.png") + "' --state 2").code, 0);
+    const std::string png = ReadFileBytes(dir.file("c.png"));
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    auto be32 = [&](size_t at) {
+        return (uint8_t(png[at]) << 24) | (uint8_t(png[at + 1]) << 16) |
+               (uint8_t(png[at + 2]) << 8) | uint8_t(png[at + 3]);
+    };
+    EXPECT_EQ(be32(16), 460u);
+    EXPECT_EQ(be32(20), 52u);
+}
+
+TEST_F(TesseraTest, ForeignWidgetReadsButItsComponentIsMissing) {
+    TempDir dir;
+    WriteFileBytes(dir.file("f.tsq"), "========== Description Part Begin ==========\r\n"
+                                      "ProgID = TesseraServer.Other\r\nTitle = F\r\n"
+                                      "========== Description Part End ==========\r\n");
+    CliRun info = Tessera("info '" + dir.file("f.tsq") + "'");
+    EXPECT_EQ(info.code, 0);
+    EXPECT_NE(info.out.find("ProgID: TesseraServer.Other\n"), std::string::npos);
+    EXPECT_EQ(Tessera("html '" + dir.file("f.tsq") + "'").code, 1);
+}
+
+TEST_F(TesseraTest, FailuresExitWithOne) {
+    TempDir dir;
+    EXPECT_EQ(Tessera("info '" + dir.file("none.tsq") + "'").code, 1);
+    EXPECT_EQ(Tessera("html " + Template() + " --mode x").code, 1);
+    EXPECT_EQ(Tessera("render " + Template() + " '" + dir.file("c.png") + "' --state 4").code, 1);
+    EXPECT_EQ(Tessera("frobnicate").code, 1);
+    EXPECT_EQ(Tessera("register '" + dir.file("none.so") + "'").code, 1);
+    EXPECT_EQ(Tessera("info --help").code, 0);
+    ASSERT_EQ(Tessera("unregister '" + Bin() + "/TesseraBrisko.so'").code, 0);
+    EXPECT_EQ(Tessera("list").out, "");
+    EXPECT_EQ(Tessera("html " + Template()).code, 1);
+}
