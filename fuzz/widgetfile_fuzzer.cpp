@@ -1,10 +1,13 @@
 // Feeds arbitrary bytes to the widget file reader. Besides crashes, leaks and undefined
 // behaviour it checks what must hold for any input: reading the bytes in small pieces gives
 // the same record as reading them whole, and counts stay within 16 bits. The record's own
-// written form is read back too.
+// written form is read back too, and the design is rebuilt from its parameters: the model
+// that comes out must store and rebuild to the same parameters again.
 
 #include "component/linereader.h"
 #include "component/widgetconfig.h"
+#include "model/appletparameters.h"
+#include "model/parametermap.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,6 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         WidgetConfig again;
         again.ReadText(whole.WriteText());
     }
+
+    CAppletParameters applet;
+    applet.ReadParameters(whole.Parameters(), "/base/");
+    CParameterMap stored;
+    applet.WriteParameters(stored);
+    CAppletParameters rebuilt;
+    rebuilt.ReadParameters(stored, "/base/");
+    CParameterMap storedAgain;
+    rebuilt.WriteParameters(storedAgain);
+    if (stored.Values() != storedAgain.Values())
+        std::abort();
 
     whole.GetLastUpdateTime();
     whole.GetResourceLocalPathByName("tlwbtn.class");
