@@ -6,6 +6,7 @@
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "model/parametermap.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -322,6 +323,46 @@ TEST(ReadParameters, OutOfRangeLinkEntriesAreIgnored) {
     ASSERT_EQ(applet.m_buttons.size(), 1u);
     EXPECT_EQ(applet.m_buttons[0]->menu->m_strName, "top-level");
     EXPECT_TRUE(applet.m_buttons[0]->menu->m_items.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReadParameters, HandWrittenWidgetFileGivesItsButtonAndStoresTheSameAgain) {
+    const std::string folder = tb::test::SourceDir() + "/tests/data/params";
+    WidgetConfig config;
+    ASSERT_TRUE(config.Read(folder + "/one-button.tsq"));
+    CAppletParameters applet;
+    applet.ReadParameters(config.Parameters(), folder + "/");
+
+    EXPECT_EQ(applet.m_strBackImage, folder + "/back.gif");
+    EXPECT_EQ(applet.m_strBackAudio, folder + "/loop.au");
+    ASSERT_EQ(applet.m_buttons.size(), 1u);
+    EXPECT_EQ(applet.m_buttons[0]->bounds, (CRect{10, 20, 110, 50}));
+    const CMarquelItem& item = *applet.m_buttons[0]->menu->m_items.at(0);
+    EXPECT_EQ(item.m_strLabel, "Two,\r\nlines");
+    EXPECT_EQ(item.m_strDescription, "Desc");
+    EXPECT_EQ(item.m_strTarget, "_top");
+    EXPECT_EQ(item.m_strImageClick, folder + "/c.gif");
+    EXPECT_EQ(item.m_strAudioClick, folder + "/c.au");
+    EXPECT_EQ(item.m_strWebPathImageNormal, "w/n.gif");
+    const CMarquel& hint = *item.m_pSubMenu;
+    EXPECT_EQ(hint.m_nLeft, 15);
+    EXPECT_EQ(hint.m_states[2].m_crBack, 65535u);
+    EXPECT_EQ(hint.m_items.at(0)->m_strLabel, "Hint");
+    EXPECT_EQ(hint.m_items.at(0)->m_bVisible, 0);
+
+    // Written again, only the top-level menu's name differs from the file.
+    CParameterMap again;
+    applet.WriteParameters(again);
+    for (const auto& [key, value] : config.Parameters()) {
+        const std::string expected =
+            key == "MStyle-0" ? "0,0,0,0,10,20,100,30,5,6,0,0,0,top-level,1" : value;
+        ASSERT_NE(again.Find(key), nullptr) << key;
+        EXPECT_EQ(*again.Find(key), expected) << key;
+    }
+    EXPECT_EQ(again.Size(), config.Parameters().Size());
 }
 
 } // namespace
