@@ -91,8 +91,7 @@ int main(int argc, char** argv) {
                     static_cast<uintmax_t>(nBytes));
 
         // The figures only count when the work was really done.
-        if (context.bFailed ||
-            context.pRead->m_buttons.size() != static_cast<size_t>(nButtons)) {
+        if (context.bFailed || context.pRead->m_buttons.size() != static_cast<size_t>(nButtons)) {
             std::printf("   check failed: %s, %zu buttons read back\n",
                         context.bFailed ? "file not written or read" : "file fine",
                         context.pRead->m_buttons.size());

@@ -115,8 +115,7 @@ void CAppletParameters::WriteParameters(IParameterMap& map) {
     StoreValue(map, kMisc, misc);
 }
 
-bool CAppletParameters::ReadParameters(const IParameterMap& map,
-                                       const std::string& strBaseFolder) {
+bool CAppletParameters::ReadParameters(const IParameterMap& map, const std::string& strBaseFolder) {
     tb::CValueFields windowPos(ValueOr(map, kWindowPosition, ""));
     for (size_t i = 0; i < m_nWindowPos.size(); ++i)
         m_nWindowPos[i] = windowPos.Int(i);
@@ -168,6 +167,8 @@ bool CAppletParameters::ReadParameters(const IParameterMap& map,
     }
 
     DeleteContents();
+    // The work array of the last numbering pass pointed into the buttons just deleted.
+    m_flatItems.clear();
 
     std::vector<tb::CStorageLink> entries;
     for (size_t nPos = static_cast<size_t>(nMenus) + 1; nPos <= 2 * static_cast<size_t>(nMenus);
@@ -176,8 +177,8 @@ bool CAppletParameters::ReadParameters(const IParameterMap& map,
         if (ParseLinkEntry(links.Text(nPos), link))
             entries.push_back(link);
     }
-    const tb::CStorageLinkPlan plan = tb::PlanStorageLinks(nMenus, itemOwner, entries,
-                                                           kMaxMenuDepth);
+    const tb::CStorageLinkPlan plan =
+        tb::PlanStorageLinks(nMenus, itemOwner, entries, kMaxMenuDepth);
 
     for (const tb::CStorageLink& link : plan.itemLinks)
         items[link.nItem]->SetSubMenu(std::move(menus[link.nMenu]));

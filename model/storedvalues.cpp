@@ -12,10 +12,14 @@ namespace tb {
 
 namespace {
 
-std::string StoredFile(std::string_view path) { return StoredText(FileNamePart(path)); }
+std::string StoredFile(std::string_view path) {
+    return StoredText(FileNamePart(path));
+}
 
 // Colours are written with "%d", so the few with the top bit set come out negative.
-long long ColourInt(COLORREF cr) { return static_cast<int32_t>(cr); }
+long long ColourInt(COLORREF cr) {
+    return static_cast<int32_t>(cr);
+}
 
 COLORREF Colour(const CValueFields& fields, size_t nPos) {
     return static_cast<COLORREF>(fields.Int(nPos));

@@ -144,11 +144,11 @@ void BuildDesign(CAppletParameters& applet, const Folders& f) {
     applet.m_strBackAudio = f.other + "clash.au"; // differs from dest/clash.au
     auto button = std::make_unique<CDrawRect>(CRect{0, 0, 10, 10});
     CMarquelItem& item = *button->menu->m_items[0];
-    item.m_strImageNormal = f.src + "n.gif";      // copied
-    item.m_strImageOver = f.src + "n.gif";        // same source again
-    item.m_strImageClick = f.src + "same.gif";    // equal file in dest
-    item.m_strAudioOver = f.src + "missing.au";   // cleared
-    item.m_strAudioClick = f.src + "clash.au";    // differs from dest/clash.au
+    item.m_strImageNormal = f.src + "n.gif";    // copied
+    item.m_strImageOver = f.src + "n.gif";      // same source again
+    item.m_strImageClick = f.src + "same.gif";  // equal file in dest
+    item.m_strAudioOver = f.src + "missing.au"; // cleared
+    item.m_strAudioClick = f.src + "clash.au";  // differs from dest/clash.au
     // The hint item comes after the button's item in the walk.
     button->menu->m_items[0]->m_pSubMenu->m_items[0]->m_strImageNormal = f.other + "n.gif";
     applet.AddButton(std::move(button));

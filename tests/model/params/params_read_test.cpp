@@ -290,8 +290,7 @@ TEST(ReadParameters, MissingMenuAndStateValuesTakeTheDefaultTexts) {
 
 TEST(ReadParameters, MissingItemValueGivesAFreshItem) {
     CAppletParameters applet;
-    applet.ReadParameters(MapOf({{"Misc", "2,2,0,-0,1-1,"}, {"I0-1", "First,,,,,,,,,0"}}),
-                          "/f/");
+    applet.ReadParameters(MapOf({{"Misc", "2,2,0,-0,1-1,"}, {"I0-1", "First,,,,,,,,,0"}}), "/f/");
     ASSERT_EQ(applet.m_buttons.size(), 1u);
     const CMarquel& menu = *applet.m_buttons[0]->menu;
     ASSERT_EQ(menu.m_items.size(), 2u);

@@ -13,17 +13,17 @@
 
 namespace {
 
-const char* const kDefaultStates =
-    "4210816,0,3,0,0,14,0,0,0,0,0,4353932,1,8454143,"
-    "4210816,16777215,2,0,0,14,0,0,0,0,0,4353932,2,8454143,"
-    "4210816,0,5,0,0,14,0,0,0,0,0,4353932,4,8454143,";
+const char* const kDefaultStates = "4210816,0,3,0,0,14,0,0,0,0,0,4353932,1,8454143,"
+                                   "4210816,16777215,2,0,0,14,0,0,0,0,0,4353932,2,8454143,"
+                                   "4210816,0,5,0,0,14,0,0,0,0,0,4353932,4,8454143,";
 
 // One new button on (10,20)-(110,50): the button menu, its hint box and the hint item's
 // empty sub-menu.
 const std::map<std::string, std::string> kOneNewButton = {
     {"Version", "1.5"},
     {"WindowPosition", "95,221,111,159,217,221"},
-    {"ApStyle", "Brisko,0,105,230,15509160,14841465,,0,0,0,,1,6,10,15509160,,,,1,Loading image ..."},
+    {"ApStyle",
+     "Brisko,0,105,230,15509160,14841465,,0,0,0,,1,6,10,15509160,,,,1,Loading image ..."},
     {"MStyle-0", "0,0,0,0,10,20,100,30,5,6,0,0,0,Brisko,1"},
     {"IStyle-0", kDefaultStates},
     {"I0-1", "Button,,,,,,,,,1,,,,,"},
