@@ -47,6 +47,8 @@ CStorageLinkPlan PlanStorageLinks(int nMenus, const std::vector<int>& itemOwner,
         return plan;
     const int nItems = static_cast<int>(itemOwner.size());
     std::vector<char> placed(nMenus, 0);
+    // An item owns one sub-menu: a second one would delete the first with everything below.
+    std::vector<char> itemLinked(nItems, 0);
     std::vector<int> linkOf(nMenus, -1); // index in candidate links of the menu's placement
     std::vector<CStorageLink> candidates;
     CForest forest(nMenus);
@@ -56,7 +58,7 @@ CStorageLinkPlan PlanStorageLinks(int nMenus, const std::vector<int>& itemOwner,
         if (e.nItem < 0 || e.nItem >= nItems || e.nMenu < 0 || e.nMenu >= nMenus)
             continue;
         const int nOwner = itemOwner[e.nItem];
-        if (nOwner < 0 || nOwner >= nMenus || placed[e.nMenu])
+        if (nOwner < 0 || nOwner >= nMenus || placed[e.nMenu] || itemLinked[e.nItem])
             continue;
         // An unplaced menu is the root of its tree; it closes a cycle when the item's menu
         // already hangs below it.
@@ -64,6 +66,7 @@ CStorageLinkPlan PlanStorageLinks(int nMenus, const std::vector<int>& itemOwner,
             continue;
         forest.Attach(nOwner, e.nMenu);
         placed[e.nMenu] = 1;
+        itemLinked[e.nItem] = 1;
         linkOf[e.nMenu] = static_cast<int>(candidates.size());
         candidates.push_back(e);
     }

@@ -1,8 +1,9 @@
 #pragma once
 // Which link entries of a stored design are honoured. A widget file is user input: its link
-// entries may place one menu twice, make a menu its own ancestor or nest menus deeper than the
-// rest of the program can walk. A menu gets at most one owner (the first entry wins, item
-// entries before button entries), an entry that would close a cycle is dropped, and a menu
+// entries may place one menu twice, give an item two sub-menus, make a menu its own ancestor
+// or nest menus deeper than the rest of the program can walk. A menu gets at most one owner
+// and an item at most one sub-menu (the first entry wins, item entries before button
+// entries), an entry that would close a cycle is dropped, and a menu
 // that would lie deeper than the maximum is left unplaced. All of it in near-linear time.
 
 #include <vector>

@@ -40,6 +40,18 @@ TEST(ReadParametersUnsafe, AMenuPlacedByTwoItemsGoesToTheFirst) {
     EXPECT_EQ(menu.m_items[1]->m_pSubMenu->m_strName, "Brisko");
 }
 
+TEST(ReadParametersUnsafe, AnItemKeepsTheFirstSubMenuItIsGiven) {
+    CAppletParameters applet;
+    // Item 1 is given menu 2, then menu 4; menu 2's item was already given menu 3. Replacing
+    // menu 2 would delete item 2 and menu 3 while they are still being linked.
+    ReadMisc(applet, "5,1,1,1,0,0,-0,0-1,1-2,2-3,1-4,");
+    ASSERT_EQ(applet.m_buttons.size(), 1u);
+    EXPECT_EQ(Depth(*applet.m_buttons[0]->menu), 3);
+    ReadMisc(applet, "5,1,1,0,0,0,-0,0-1,1-2,1-4,-4,");
+    ASSERT_EQ(applet.m_buttons.size(), 2u);
+    EXPECT_EQ(Depth(*applet.m_buttons[0]->menu), 2);
+}
+
 TEST(ReadParametersUnsafe, AMenuPlacedTwiceAsAButtonGivesOneButton) {
     CAppletParameters applet;
     ReadMisc(applet, "2,0,0,-0,-0,");
