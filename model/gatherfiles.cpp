@@ -30,14 +30,10 @@ tb::GatherOutcome GatherOne(std::string& strReference, const std::string& strDes
     if (tb::FolderPart(strReference) == strDestFolder)
         return GatherOutcome::Unchanged;
 
-    // Later references to a source already gathered follow the first one, so that the whole
-    // design ends up referring to the gathered copy.
-    if (auto it = handled.find(strReference); it != handled.end()) {
-        if (it->second.empty())
-            return GatherOutcome::Conflict;
-        strReference = it->second;
-        return GatherOutcome::Redirected;
-    }
+    // A source already gathered is not copied again and later references keep their path:
+    // stored files hold only the file name, so they still resolve to the copy when read.
+    if (auto it = handled.find(strReference); it != handled.end())
+        return it->second.empty() ? GatherOutcome::Conflict : GatherOutcome::Unchanged;
 
     if (!tb::PathEntryExists(strTarget)) {
         // A failed copy keeps the reference on its source rather than on a missing file.

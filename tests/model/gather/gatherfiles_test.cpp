@@ -67,7 +67,7 @@ TEST(FilesEqual, ComparesSizesAndBytes) {
     EXPECT_FALSE(tb::FilesEqual(dir.path(), dir.path())); // a folder cannot be mapped
 }
 
-TEST(GatherOne, ModeZeroCopiesOnceAndPointsEveryReferenceAtTheCopy) {
+TEST(GatherOne, ModeZeroCopiesOnceAndLaterReferencesKeepTheirSource) {
     Folders f;
     WriteFileBytes(f.src + "a.gif", "GIF-A");
     tb::CHandledPaths handled;
@@ -78,8 +78,8 @@ TEST(GatherOne, ModeZeroCopiesOnceAndPointsEveryReferenceAtTheCopy) {
     EXPECT_EQ(ReadFileBytes(f.dest + "a.gif"), "GIF-A");
     // Changing the source now shows whether a second copy is made.
     WriteFileBytes(f.src + "a.gif", "GIF-A, edited");
-    EXPECT_EQ(GatherOne(second, f.dest, handled, 0), GatherOutcome::Redirected);
-    EXPECT_EQ(second, f.dest + "a.gif");
+    EXPECT_EQ(GatherOne(second, f.dest, handled, 0), GatherOutcome::Unchanged);
+    EXPECT_EQ(second, f.src + "a.gif");
     EXPECT_EQ(ReadFileBytes(f.dest + "a.gif"), "GIF-A");
 }
 
@@ -177,7 +177,7 @@ TEST(GatherFiles, ModeZeroGathersEverythingAndHandsConflictsOverOnce) {
     EXPECT_EQ(ReadFileBytes(f.dest + "back.jpg"), "JPG");
     const CMarquelItem& item = *applet.m_buttons[0]->menu->m_items[0];
     EXPECT_EQ(item.m_strImageNormal, f.dest + "n.gif");
-    EXPECT_EQ(item.m_strImageOver, f.dest + "n.gif");
+    EXPECT_EQ(item.m_strImageOver, f.src + "n.gif");
     EXPECT_EQ(item.m_strImageClick, f.dest + "same.gif");
     EXPECT_EQ(item.m_strAudioOver, "");
     EXPECT_EQ(ReadFileBytes(f.dest + "n.gif"), "N1");
