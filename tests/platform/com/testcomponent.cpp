@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include "platform/com/classfactory.h"
 #include "platform/com/dispatchimpl.h"
 #include "platform/module/moduleres.h"
 #include "platform/registry/registry.h"
@@ -91,42 +92,7 @@ std::span<const DispEntry<CTestWidget>> CTestWidget::DispTable() {
     return kTable;
 }
 
-class CFactory : public IClassFactory {
-public:
-    HRESULT QueryInterface(REFIID riid, void** ppv) override {
-        if (!ppv)
-            return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-            *ppv = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    // One static factory per module; its references do not keep the module loaded.
-    ULONG AddRef() override { return 2; }
-    ULONG Release() override { return 1; }
-    HRESULT CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override {
-        if (!ppv)
-            return E_POINTER;
-        *ppv = nullptr;
-        if (outer)
-            return CLASS_E_NOAGGREGATION;
-        auto* widget = new CTestWidget;
-        HRESULT hr = widget->QueryInterface(riid, ppv);
-        widget->Release();
-        return hr;
-    }
-    HRESULT LockServer(bool lock) override {
-        if (lock)
-            tb::LockServerModule();
-        else
-            tb::UnlockServerModule();
-        return S_OK;
-    }
-};
-
-CFactory g_factory;
+tb::CClassFactory<CTestWidget> g_factory;
 
 std::string OwnPath() {
     Dl_info info{};
