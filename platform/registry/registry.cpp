@@ -280,7 +280,11 @@ LONG RegDeleteValue(HKEY hKey, const std::string& valueName) {
     });
 }
 
-LONG RegEnumKeyEx(HKEY hKey, DWORD index, std::string* name) {
+namespace {
+
+// The index-th name a key lists, where count and nameAt say which list: its keys or its values.
+template <typename Count, typename NameAt>
+LONG EnumName(HKEY hKey, DWORD index, std::string* name, Count count, NameAt nameAt) {
     if (!IsValidHandle(hKey))
         return Fail(ERROR_INVALID_HANDLE, "invalid registry handle");
     if (!name)
@@ -289,27 +293,25 @@ LONG RegEnumKeyEx(HKEY hKey, DWORD index, std::string* name) {
         const CRegNode* node = nullptr;
         if (LONG r = Resolve(root, hKey, &node); r != ERROR_SUCCESS)
             return r;
-        if (index >= node->childCount())
+        if (index >= count(*node))
             return ERROR_NO_MORE_ITEMS;
-        *name = node->childAt(index).name();
+        *name = nameAt(*node, index);
         return ERROR_SUCCESS;
     });
 }
 
+} // namespace
+
+LONG RegEnumKeyEx(HKEY hKey, DWORD index, std::string* name) {
+    return EnumName(
+        hKey, index, name, [](const CRegNode& node) { return node.childCount(); },
+        [](const CRegNode& node, DWORD i) { return node.childAt(i).name(); });
+}
+
 LONG RegEnumValue(HKEY hKey, DWORD index, std::string* name) {
-    if (!IsValidHandle(hKey))
-        return Fail(ERROR_INVALID_HANDLE, "invalid registry handle");
-    if (!name)
-        return Fail(ERROR_INVALID_PARAMETER, "no place for the name");
-    return tb::ReadHive(hKey->nHive, [&](const CRegNode& root) {
-        const CRegNode* node = nullptr;
-        if (LONG r = Resolve(root, hKey, &node); r != ERROR_SUCCESS)
-            return r;
-        if (index >= node->valueCount())
-            return ERROR_NO_MORE_ITEMS;
-        *name = node->valueAt(index).strName;
-        return ERROR_SUCCESS;
-    });
+    return EnumName(
+        hKey, index, name, [](const CRegNode& node) { return node.valueCount(); },
+        [](const CRegNode& node, DWORD i) { return node.valueAt(i).strName; });
 }
 
 namespace {
