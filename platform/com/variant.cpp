@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "platform/core/numfmt.h"
 
@@ -205,46 +206,40 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, uint16_t flags, VAR
 
 namespace tb {
 
-VARIANT VariantI2(int16_t value) {
+namespace {
+
+// A variant of type vt whose field for that type holds value.
+template <typename T> VARIANT MakeVariant(VARTYPE vt, T VARIANT::*field, T value) {
     VARIANT v;
-    v.vt = VT_I2;
-    v.iVal = value;
+    v.vt = vt;
+    v.*field = std::move(value);
     return v;
+}
+
+} // namespace
+
+VARIANT VariantI2(int16_t value) {
+    return MakeVariant(VT_I2, &VARIANT::iVal, value);
 }
 
 VARIANT VariantI4(int32_t value) {
-    VARIANT v;
-    v.vt = VT_I4;
-    v.lVal = value;
-    return v;
+    return MakeVariant(VT_I4, &VARIANT::lVal, value);
 }
 
 VARIANT VariantBool(bool value) {
-    VARIANT v;
-    v.vt = VT_BOOL;
-    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-    return v;
+    return MakeVariant(VT_BOOL, &VARIANT::boolVal, value ? VARIANT_TRUE : VARIANT_FALSE);
 }
 
 VARIANT VariantR8(double value) {
-    VARIANT v;
-    v.vt = VT_R8;
-    v.dblVal = value;
-    return v;
+    return MakeVariant(VT_R8, &VARIANT::dblVal, value);
 }
 
 VARIANT VariantDate(DATE value) {
-    VARIANT v;
-    v.vt = VT_DATE;
-    v.date = value;
-    return v;
+    return MakeVariant(VT_DATE, &VARIANT::date, value);
 }
 
 VARIANT VariantString(std::string value) {
-    VARIANT v;
-    v.vt = VT_BSTR;
-    v.bstrVal = std::move(value);
-    return v;
+    return MakeVariant(VT_BSTR, &VARIANT::bstrVal, std::move(value));
 }
 
 int32_t VariantToLong(const VARIANT& v, int32_t fallback) {
