@@ -4,6 +4,43 @@
 
 namespace tb {
 
+namespace {
+
+// An answer that hands the chooser of that kind one path.
+UiAnswer PathAnswer(UiCallKind kind, std::string path) {
+    UiAnswer answer;
+    answer.kind = kind;
+    answer.paths.push_back(std::move(path));
+    return answer;
+}
+
+// An answer for a call that only succeeds or fails.
+UiAnswer SuccessAnswer(UiCallKind kind, bool success) {
+    UiAnswer answer;
+    answer.kind = kind;
+    answer.success = success;
+    return answer;
+}
+
+// What either file dialog records.
+UiCall FileCall(UiCallKind kind, const FileDialogRequest& request) {
+    UiCall call;
+    call.kind = kind;
+    call.text = request.filter;
+    call.caption = request.title;
+    call.file = request;
+    return call;
+}
+
+// The one path a save or folder chooser answers with; nothing when it was declined.
+std::optional<std::string> FirstPath(const std::optional<UiAnswer>& answer) {
+    if (!answer || answer->paths.empty())
+        return std::nullopt;
+    return answer->paths.front();
+}
+
+} // namespace
+
 const char* UiCallKindName(UiCallKind kind) {
     switch (kind) {
     case UiCallKind::MessageBox:
@@ -50,17 +87,11 @@ UiAnswer UiAnswer::OpenFiles(std::vector<std::string> paths) {
 }
 
 UiAnswer UiAnswer::SaveFile(std::string path) {
-    UiAnswer answer;
-    answer.kind = UiCallKind::GetSaveFileName;
-    answer.paths.push_back(std::move(path));
-    return answer;
+    return PathAnswer(UiCallKind::GetSaveFileName, std::move(path));
 }
 
 UiAnswer UiAnswer::Folder(std::string path) {
-    UiAnswer answer;
-    answer.kind = UiCallKind::BrowseForFolder;
-    answer.paths.push_back(std::move(path));
-    return answer;
+    return PathAnswer(UiCallKind::BrowseForFolder, std::move(path));
 }
 
 UiAnswer UiAnswer::Cancel(UiCallKind kind) {
@@ -72,17 +103,11 @@ UiAnswer UiAnswer::Cancel(UiCallKind kind) {
 }
 
 UiAnswer UiAnswer::Document(bool success) {
-    UiAnswer answer;
-    answer.kind = UiCallKind::OpenDocument;
-    answer.success = success;
-    return answer;
+    return SuccessAnswer(UiCallKind::OpenDocument, success);
 }
 
 UiAnswer UiAnswer::Program(bool success) {
-    UiAnswer answer;
-    answer.kind = UiCallKind::StartProgram;
-    answer.success = success;
-    return answer;
+    return SuccessAnswer(UiCallKind::StartProgram, success);
 }
 
 UiAnswer&& UiAnswer::WithText(std::string text) && {
@@ -145,12 +170,7 @@ std::optional<COLORREF> ScriptedUiServices::ChooseColor(COLORREF initial) {
 }
 
 std::vector<std::string> ScriptedUiServices::GetOpenFileNames(const FileDialogRequest& request) {
-    UiCall call;
-    call.kind = UiCallKind::GetOpenFileName;
-    call.text = request.filter;
-    call.caption = request.title;
-    call.file = request;
-    std::optional<UiAnswer> answer = Take(std::move(call));
+    std::optional<UiAnswer> answer = Take(FileCall(UiCallKind::GetOpenFileName, request));
     if (!answer)
         return {};
     if (!request.multiSelect && answer->paths.size() > 1) {
@@ -161,15 +181,7 @@ std::vector<std::string> ScriptedUiServices::GetOpenFileNames(const FileDialogRe
 }
 
 std::optional<std::string> ScriptedUiServices::GetSaveFileName(const FileDialogRequest& request) {
-    UiCall call;
-    call.kind = UiCallKind::GetSaveFileName;
-    call.text = request.filter;
-    call.caption = request.title;
-    call.file = request;
-    std::optional<UiAnswer> answer = Take(std::move(call));
-    if (!answer || answer->paths.empty())
-        return std::nullopt;
-    return answer->paths.front();
+    return FirstPath(Take(FileCall(UiCallKind::GetSaveFileName, request)));
 }
 
 std::optional<std::string> ScriptedUiServices::BrowseForFolder(const std::string& title,
@@ -179,10 +191,7 @@ std::optional<std::string> ScriptedUiServices::BrowseForFolder(const std::string
     call.text = title;
     call.caption = title;
     call.initialFolder = initialFolder;
-    std::optional<UiAnswer> answer = Take(std::move(call));
-    if (!answer || answer->paths.empty())
-        return std::nullopt;
-    return answer->paths.front();
+    return FirstPath(Take(std::move(call)));
 }
 
 bool ScriptedUiServices::OpenDocument(const std::string& pathOrUrl) {
