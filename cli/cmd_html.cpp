@@ -10,12 +10,9 @@ namespace tb::cli {
 
 int RunHtml(const CliArgs& args) {
     short nMode = 0;
-    if (!ShortOption(args, "--mode", 0, &nMode))
-        return 1;
     CWidgetSession session;
-    std::string error;
-    if (!session.Open(args.positional[0], true, &error))
-        return Fail(error);
+    if (!OpenOwnWidget(args, &session, &nMode))
+        return 1;
     auto it = args.options.find("--preview-path");
     if (it != args.options.end()) {
         HRESULT hr = session.Driver().SetProperty(dispidPreviewPath, VariantString(it->second));
@@ -23,6 +20,7 @@ int RunHtml(const CliArgs& args) {
             return Fail("PreviewPath: " + DescribeFailure(hr, session.Driver().LastException()));
     }
     std::string body;
+    std::string error;
     if (!session.CallString(dispidGetHTMLBody, &body, &error, 0, nMode, 2))
         return Fail(error);
     std::fwrite(body.data(), 1, body.size(), stdout);
@@ -31,15 +29,15 @@ int RunHtml(const CliArgs& args) {
 
 int RunResources(const CliArgs& args) {
     CWidgetSession session;
-    std::string error;
-    if (!session.Open(args.positional[0], true, &error))
-        return Fail(error);
+    if (!OpenOwnWidget(args, &session))
+        return 1;
     tb::DispResult count = session.Driver().CallMethod(dispidGetResourceNumber, VT_I2);
     if (!count.ok())
         return Fail("GetResourceNumber: " +
                     DescribeFailure(count.hr, session.Driver().LastException()));
     // The count is 16-bit on the interface; read it back as unsigned.
     const int n = static_cast<uint16_t>(count.value.iVal);
+    std::string error;
     for (int i = 0; i < n; ++i) {
         std::string name;
         std::string local;

@@ -10,12 +10,9 @@ namespace tb::cli {
 
 int RunSave(const CliArgs& args) {
     short nMode = 0;
-    if (!ShortOption(args, "--mode", 0, &nMode))
-        return 1;
     CWidgetSession session;
-    std::string error;
-    if (!session.Open(args.positional[0], true, &error))
-        return Fail(error);
+    if (!OpenOwnWidget(args, &session, &nMode))
+        return 1;
     const std::string& out = args.positional[1];
     tb::DispResult r = session.Driver().CallMethod(dispidWriteConfigFileEx, VT_BOOL, out, nMode);
     if (!r.ok())

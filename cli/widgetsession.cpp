@@ -85,6 +85,17 @@ bool CWidgetSession::Open(const std::string& path, bool bNeedOwner, std::string*
     return Create(owner, error) && Read(path, error);
 }
 
+bool OpenOwnWidget(const CliArgs& args, CWidgetSession* session, short* pnMode) {
+    if (pnMode && !ShortOption(args, "--mode", 0, pnMode))
+        return false;
+    std::string error;
+    if (!session->Open(args.positional[0], true, &error)) {
+        Fail(error);
+        return false;
+    }
+    return true;
+}
+
 bool CWidgetSession::GetString(DISPID dispid, std::string* value, std::string* error) {
     VARIANT v;
     HRESULT hr = m_pDriver->GetProperty(dispid, VT_BSTR, &v);

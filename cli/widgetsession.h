@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/clicommand.h"
 #include "platform/com/dispdriver.h"
 
 namespace tb::cli {
@@ -33,6 +34,11 @@ private:
     std::string m_strProgID;
     std::string m_strFileProgID;
 };
+
+// The first step of the commands that work on one widget file through its own component:
+// reads --mode when pnMode is given, then opens the first positional argument. False after
+// the reason has been printed.
+bool OpenOwnWidget(const CliArgs& args, CWidgetSession* session, short* pnMode = nullptr);
 
 // "Class not registered (0x80040154)" style words for a failed call.
 std::string DescribeFailure(HRESULT hr, const std::string& detail);
