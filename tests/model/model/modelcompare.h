@@ -10,11 +10,10 @@ namespace tbtest {
 
 inline void ExpectSameItem(const CMarquelItem& a, const CMarquelItem& b, bool withWebPaths);
 
-inline void ExpectSameStyle(const CMarquel& a, const CMarquel& b) {
-    EXPECT_EQ(a.m_strName, b.m_strName);
+// The menu's numbers and colours: all of its style but the name, second style and states.
+inline void ExpectSameMenuFields(const CMarquel& a, const CMarquel& b) {
     EXPECT_EQ(a.m_crMenuColor, b.m_crMenuColor);
     EXPECT_EQ(a.m_nMenuStyle, b.m_nMenuStyle);
-    EXPECT_EQ(a.m_nMenuStyle2, b.m_nMenuStyle2);
     EXPECT_EQ(a.m_nReserved1, b.m_nReserved1);
     EXPECT_EQ(a.m_nReserved2, b.m_nReserved2);
     EXPECT_EQ(a.m_nLeft, b.m_nLeft);
@@ -26,6 +25,12 @@ inline void ExpectSameStyle(const CMarquel& a, const CMarquel& b) {
     EXPECT_EQ(a.m_crMenuColor2, b.m_crMenuColor2);
     EXPECT_EQ(a.m_nMenuParam2, b.m_nMenuParam2);
     EXPECT_EQ(a.m_crMenuColor3, b.m_crMenuColor3);
+}
+
+inline void ExpectSameStyle(const CMarquel& a, const CMarquel& b) {
+    EXPECT_EQ(a.m_strName, b.m_strName);
+    EXPECT_EQ(a.m_nMenuStyle2, b.m_nMenuStyle2);
+    ExpectSameMenuFields(a, b);
     for (int i = 0; i < CMarquel::stateCount; ++i)
         EXPECT_TRUE(a.m_states[i] == b.m_states[i]) << "state " << i;
 }
@@ -39,6 +44,14 @@ inline void ExpectSameMenu(const CMarquel& a, const CMarquel& b, bool withWebPat
         ExpectSameItem(*a.m_items[i], *b.m_items[i], withWebPaths);
 }
 
+inline void ExpectSameWebPaths(const CMarquelItem& a, const CMarquelItem& b) {
+    EXPECT_EQ(a.m_strWebPathImageNormal, b.m_strWebPathImageNormal);
+    EXPECT_EQ(a.m_strWebPathImageOver, b.m_strWebPathImageOver);
+    EXPECT_EQ(a.m_strWebPathImageClick, b.m_strWebPathImageClick);
+    EXPECT_EQ(a.m_strWebPathAudioOver, b.m_strWebPathAudioOver);
+    EXPECT_EQ(a.m_strWebPathAudioClick, b.m_strWebPathAudioClick);
+}
+
 inline void ExpectSameItem(const CMarquelItem& a, const CMarquelItem& b, bool withWebPaths) {
     EXPECT_EQ(a.m_strLabel, b.m_strLabel);
     EXPECT_EQ(a.m_strDescription, b.m_strDescription);
@@ -47,13 +60,8 @@ inline void ExpectSameItem(const CMarquelItem& a, const CMarquelItem& b, bool wi
     EXPECT_EQ(a.m_strImageClick, b.m_strImageClick);
     EXPECT_EQ(a.m_strAudioOver, b.m_strAudioOver);
     EXPECT_EQ(a.m_strAudioClick, b.m_strAudioClick);
-    if (withWebPaths) {
-        EXPECT_EQ(a.m_strWebPathImageNormal, b.m_strWebPathImageNormal);
-        EXPECT_EQ(a.m_strWebPathImageOver, b.m_strWebPathImageOver);
-        EXPECT_EQ(a.m_strWebPathImageClick, b.m_strWebPathImageClick);
-        EXPECT_EQ(a.m_strWebPathAudioOver, b.m_strWebPathAudioOver);
-        EXPECT_EQ(a.m_strWebPathAudioClick, b.m_strWebPathAudioClick);
-    }
+    if (withWebPaths)
+        ExpectSameWebPaths(a, b);
     EXPECT_EQ(a.m_strTarget, b.m_strTarget);
     EXPECT_EQ(a.m_strUrl, b.m_strUrl);
     EXPECT_EQ(a.m_bVisible, b.m_bVisible);

@@ -6,6 +6,7 @@
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "model/parametermap.h"
+#include "tests/model/model/modelcompare.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -31,20 +32,8 @@ std::string Based(const std::string& base, const std::string& path) {
 // base folder, top-level menus renamed, the unstored fields at their defaults.
 void ExpectReadBack(const CMarquel& a, const CMarquel& b, bool bTopLevel, const std::string& base) {
     EXPECT_EQ(b.m_strName, bTopLevel ? "top-level" : a.m_strName);
-    EXPECT_EQ(a.m_crMenuColor, b.m_crMenuColor);
-    EXPECT_EQ(a.m_nMenuStyle, b.m_nMenuStyle);
     EXPECT_EQ(b.m_nMenuStyle2, 0);
-    EXPECT_EQ(a.m_nReserved1, b.m_nReserved1);
-    EXPECT_EQ(a.m_nReserved2, b.m_nReserved2);
-    EXPECT_EQ(a.m_nLeft, b.m_nLeft);
-    EXPECT_EQ(a.m_nTop, b.m_nTop);
-    EXPECT_EQ(a.m_nWidth, b.m_nWidth);
-    EXPECT_EQ(a.m_nHeight, b.m_nHeight);
-    EXPECT_EQ(a.m_nMenuParam1, b.m_nMenuParam1);
-    EXPECT_EQ(a.m_nBorderThick, b.m_nBorderThick);
-    EXPECT_EQ(a.m_crMenuColor2, b.m_crMenuColor2);
-    EXPECT_EQ(a.m_nMenuParam2, b.m_nMenuParam2);
-    EXPECT_EQ(a.m_crMenuColor3, b.m_crMenuColor3);
+    tbtest::ExpectSameMenuFields(a, b);
     EXPECT_EQ(a.m_bShow, b.m_bShow);
     for (int s = 0; s < CMarquel::stateCount; ++s) {
         CMarquelState expected = a.m_states[s];
@@ -67,11 +56,7 @@ void ExpectReadBack(const CMarquel& a, const CMarquel& b, bool bTopLevel, const 
         EXPECT_EQ(Based(base, x.m_strAudioOver), y.m_strAudioOver);
         EXPECT_EQ(Based(base, x.m_strAudioClick), y.m_strAudioClick);
         EXPECT_EQ(x.m_bVisible, y.m_bVisible);
-        EXPECT_EQ(x.m_strWebPathImageNormal, y.m_strWebPathImageNormal);
-        EXPECT_EQ(x.m_strWebPathImageOver, y.m_strWebPathImageOver);
-        EXPECT_EQ(x.m_strWebPathImageClick, y.m_strWebPathImageClick);
-        EXPECT_EQ(x.m_strWebPathAudioOver, y.m_strWebPathAudioOver);
-        EXPECT_EQ(x.m_strWebPathAudioClick, y.m_strWebPathAudioClick);
+        tbtest::ExpectSameWebPaths(x, y);
         ASSERT_TRUE(y.m_pSubMenu);
         ExpectReadBack(*x.m_pSubMenu, *y.m_pSubMenu, false, base);
     }
