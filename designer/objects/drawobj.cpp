@@ -32,6 +32,21 @@ void SerializeRect(CArchive& ar, CRect& r) {
     }
 }
 
+// Which edges a handle sits on; handles run 1 to 8 clockwise from the top-left corner.
+// -1 is the left or top edge, +1 the right or bottom one, 0 the middle between them.
+struct HandleSide {
+    int x;
+    int y;
+};
+
+constexpr HandleSide kHandleSides[] = {{-1, -1}, {0, -1}, {1, -1}, {1, 0},
+                                       {1, 1},   {0, 1},  {-1, 1}, {-1, 0}};
+
+// Any other number stands for the first handle.
+HandleSide SideOf(int nHandle) {
+    return nHandle >= 2 && nHandle <= 8 ? kHandleSides[nHandle - 1] : kHandleSides[0];
+}
+
 } // namespace
 
 void CDrawObj::Serialize(CArchive& ar) {
@@ -46,42 +61,23 @@ int CDrawObj::HandleCount() const {
 }
 
 CPoint CDrawObj::HandlePoint(int nHandle) const {
-    const int32_t cx = bounds.left + (bounds.right - bounds.left) / 2;
-    const int32_t cy = bounds.top + (bounds.bottom - bounds.top) / 2;
-    switch (nHandle) {
-    case 2:
-        return {cx, bounds.top};
-    case 3:
-        return {bounds.right, bounds.top};
-    case 4:
-        return {bounds.right, cy};
-    case 5:
-        return {bounds.right, bounds.bottom};
-    case 6:
-        return {cx, bounds.bottom};
-    case 7:
-        return {bounds.left, bounds.bottom};
-    case 8:
-        return {bounds.left, cy};
-    default:
-        return {bounds.left, bounds.top};
-    }
+    const HandleSide side = SideOf(nHandle);
+    const int32_t x = side.x < 0   ? bounds.left
+                      : side.x > 0 ? bounds.right
+                                   : bounds.left + (bounds.right - bounds.left) / 2;
+    const int32_t y = side.y < 0   ? bounds.top
+                      : side.y > 0 ? bounds.bottom
+                                   : bounds.top + (bounds.bottom - bounds.top) / 2;
+    return {x, y};
 }
 
 DrawCursor CDrawObj::HandleCursor(int nHandle) const {
-    switch (nHandle) {
-    case 2:
-    case 6:
+    const HandleSide side = SideOf(nHandle);
+    if (side.x == 0)
         return CursorSizeNS;
-    case 3:
-    case 7:
-        return CursorSizeNESW;
-    case 4:
-    case 8:
+    if (side.y == 0)
         return CursorSizeWE;
-    default:
-        return CursorSizeNWSE;
-    }
+    return side.x == side.y ? CursorSizeNWSE : CursorSizeNESW;
 }
 
 void CDrawObj::Draw(CSurface*, IDrawView*) {}
@@ -118,36 +114,15 @@ bool CDrawObj::Intersects(const CRect& rect) const {
 
 void CDrawObj::MoveHandleTo(int nHandle, CPoint point, IDrawView* pView) {
     CRect r = bounds;
-    switch (nHandle) {
-    case 2:
-        r.top = point.y;
-        break;
-    case 3:
-        r.right = point.x;
-        r.top = point.y;
-        break;
-    case 4:
-        r.right = point.x;
-        break;
-    case 5:
-        r.right = point.x;
-        r.bottom = point.y;
-        break;
-    case 6:
-        r.bottom = point.y;
-        break;
-    case 7:
+    const HandleSide side = SideOf(nHandle);
+    if (side.x < 0)
         r.left = point.x;
-        r.bottom = point.y;
-        break;
-    case 8:
-        r.left = point.x;
-        break;
-    default:
-        r.left = point.x;
+    else if (side.x > 0)
+        r.right = point.x;
+    if (side.y < 0)
         r.top = point.y;
-        break;
-    }
+    else if (side.y > 0)
+        r.bottom = point.y;
     MoveTo(r, pView);
 }
 
