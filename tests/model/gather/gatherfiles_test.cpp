@@ -154,18 +154,23 @@ void BuildDesign(CAppletParameters& applet, const Folders& f) {
     applet.AddButton(std::move(button));
 }
 
-TEST(GatherFiles, ModeZeroGathersEverythingAndHandsConflictsOverOnce) {
-    Folders f;
+// The class file and the sources BuildDesign refers to, with a different clash.au in dest.
+void WriteDesignFiles(const Folders& f) {
     WriteFileBytes(f.component + "tlwbtn.class", "CAFEBABE");
-    WriteFileBytes(f.dest + "tlwbtn.class", "old class");
     WriteFileBytes(f.src + "back.jpg", "JPG");
     WriteFileBytes(f.src + "n.gif", "N1");
     WriteFileBytes(f.other + "n.gif", "N2");
     WriteFileBytes(f.src + "same.gif", "S");
-    WriteFileBytes(f.dest + "same.gif", "S");
     WriteFileBytes(f.src + "clash.au", "C1");
     WriteFileBytes(f.other + "clash.au", "C2");
     WriteFileBytes(f.dest + "clash.au", "C0");
+}
+
+TEST(GatherFiles, ModeZeroGathersEverythingAndHandsConflictsOverOnce) {
+    Folders f;
+    WriteDesignFiles(f);
+    WriteFileBytes(f.dest + "tlwbtn.class", "old class");
+    WriteFileBytes(f.dest + "same.gif", "S");
 
     CAppletParameters applet;
     BuildDesign(applet, f);
@@ -212,14 +217,7 @@ TEST(GatherFiles, WithoutConflictsOrHandlerNothingIsShown) {
 
 TEST(GatherFiles, ModeOneCopiesOverEverythingAndKeepsReferences) {
     Folders f;
-    WriteFileBytes(f.component + "tlwbtn.class", "CAFEBABE");
-    WriteFileBytes(f.src + "back.jpg", "JPG");
-    WriteFileBytes(f.src + "n.gif", "N1");
-    WriteFileBytes(f.other + "n.gif", "N2");
-    WriteFileBytes(f.src + "same.gif", "S");
-    WriteFileBytes(f.src + "clash.au", "C1");
-    WriteFileBytes(f.other + "clash.au", "C2");
-    WriteFileBytes(f.dest + "clash.au", "C0");
+    WriteDesignFiles(f);
     CAppletParameters applet;
     BuildDesign(applet, f);
     RecordingHandler handler;
