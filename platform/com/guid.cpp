@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/core/numfmt.h"
+
 const IID IID_NULL = {};
 const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 const IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -10,16 +12,6 @@ const IID IID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0,
 namespace tb {
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Reads `count` hexadecimal digits starting at text[pos].
 bool ReadHex(std::string_view text, size_t pos, size_t count, uint32_t* value) {

@@ -83,6 +83,16 @@ std::string FormatFixed9(double value) {
     return std::string(buffer, result.ptr);
 }
 
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 std::string FormatHex2(unsigned value) {
     char buffer[16];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value, 16);

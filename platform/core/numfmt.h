@@ -22,6 +22,9 @@ std::string FormatInt(long long value);
 // "%.9f" with a '.' point.
 std::string FormatFixed9(double value);
 
+// The value of one hexadecimal digit in either case; -1 for any other character.
+int HexDigit(char c);
+
 // "%02x": at least two lower-case hexadecimal digits of the unsigned value.
 std::string FormatHex2(unsigned value);
 

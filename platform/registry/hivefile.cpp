@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/core/numfmt.h"
+
 namespace tb {
 
 namespace {
@@ -202,16 +204,6 @@ bool ReadQuoted(std::string_view* s, std::string* out) {
         *out += c;
     }
     return false;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // "61,00,62,00" possibly continued on following lines after a trailing '\'.
