@@ -1,12 +1,33 @@
 // Every test process gets its own empty registry folder, so no test sees the user's settings
-// or another test's entries, and Qt never looks for a display.
+// or another test's entries, and Qt never looks for a display. A scripted UI with nothing
+// expected stands behind every test: a message box that no test asked for fails the run.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
 
+#include "platform/ui/scripteduiservices.h"
+#include "platform/ui/uiservices.h"
 #include "tests/support/tempdir.h"
+
+namespace {
+
+class UnexpectedUiCheck : public ::testing::Environment {
+public:
+    void SetUp() override { m_pPrevious = tb::SetUi(&m_ui); }
+    void TearDown() override {
+        tb::SetUi(m_pPrevious);
+        for (const std::string& failure : m_ui.failures())
+            ADD_FAILURE() << "UI call that no test expected: " << failure;
+    }
+
+private:
+    tb::ScriptedUiServices m_ui;
+    tb::UiServices* m_pPrevious = nullptr;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -15,6 +36,7 @@ int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::setenv("TB_PROGRAM_DIR", TB_DEFAULT_PROGRAM_DIR, 0);
     ::setenv("TB_SOURCE_DIR", TB_DEFAULT_SOURCE_DIR, 0);
+    ::testing::AddGlobalTestEnvironment(new UnexpectedUiCheck);
     int result = RUN_ALL_TESTS();
     registryDir.reset();
     return result;

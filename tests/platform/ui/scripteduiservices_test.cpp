@@ -1,6 +1,8 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "platform/ui/scripteduiservices.h"
+#include "tests/support/scriptedui.h"
 
 using namespace tb;
 
@@ -104,7 +106,8 @@ TEST(UiServicesRegistry, ScopedUiInstallsAndRestoresNested) {
 }
 
 TEST(UiServicesRegistry, DefaultNeverBlocksAndDeclines) {
-    ASSERT_EQ(SetUi(nullptr), nullptr); // nothing installed in a fresh test process
+    // Take away whatever the test process installed, to reach the built-in default.
+    UiServices* pInstalled = SetUi(nullptr);
     UiServices& ui = Ui();
     EXPECT_NE(dynamic_cast<NonInteractiveUiServices*>(&ui), nullptr);
     EXPECT_EQ(ui.MessageBox("Save it?", "t", MbButtons::OKCancel, MbIcon::Question), IDCANCEL);
@@ -122,4 +125,20 @@ TEST(UiServicesRegistry, DefaultNeverBlocksAndDeclines) {
     EXPECT_EQ(ui.BrowseForFolder("Choose a directory", ""), std::nullopt);
     EXPECT_FALSE(ui.OpenDocument("/tmp/page.htm"));
     EXPECT_FALSE(ui.StartProgram("/bin/true", {}));
+    SetUi(pInstalled);
+}
+
+TEST(UiServicesRegistry, ExpectUiFailsTheTestOnAnUnexpectedOrMissingCall) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            tb::test::ExpectUi ui;
+            Ui().MessageBox("Nobody asked", "t", MbButtons::OK, MbIcon::Information);
+        },
+        "Nobody asked");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            tb::test::ExpectUi ui;
+            ui.Expect(UiAnswer::Message(IDOK));
+        },
+        "UI: ");
 }
