@@ -35,7 +35,9 @@ double TimeBest(const CBenchStep<Context>& step, Context& context, int reps) {
 }
 
 // Enough repetitions that small designs give stable figures without large ones taking long.
-inline int RepetitionsFor(int nButtons) { return std::max(3, 20000 / std::max(1, nButtons)); }
+inline int RepetitionsFor(int nButtons) {
+    return std::max(3, 20000 / std::max(1, nButtons));
+}
 
 template <class Context> void PrintHeader(const std::vector<CBenchStep<Context>>& steps) {
     std::printf("%8s", "buttons");

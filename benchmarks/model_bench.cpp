@@ -30,8 +30,7 @@ struct CModelContext {
 
 std::vector<CBenchStep<CModelContext>> ModelSteps() {
     return {
-        {"HTML", nullptr,
-         [](CModelContext& c) { c.strHtml = c.applet.GetHTML(nullptr, 1); }},
+        {"HTML", nullptr, [](CModelContext& c) { c.strHtml = c.applet.GetHTML(nullptr, 1); }},
         // Baseline: the bare cost of filling fresh memory with as many bytes as the HTML has,
         // which on some machines grows faster than linearly by itself (page faults, caches).
         {"fill", nullptr,
@@ -48,8 +47,8 @@ std::vector<CBenchStep<CModelContext>> ModelSteps() {
          }},
         {"load", [](CModelContext& c) { c.pLoaded = std::make_unique<CAppletParameters>(); },
          [](CModelContext& c) {
-             const tb::ArchiveStatus status = tb::LoadArchive(
-                 c.strArchive, [&](CArchive& ar) { c.pLoaded->Serialize(ar); });
+             const tb::ArchiveStatus status =
+                 tb::LoadArchive(c.strArchive, [&](CArchive& ar) { c.pLoaded->Serialize(ar); });
              c.bLoadFailed = c.bLoadFailed || !status;
          }},
     };

@@ -7,8 +7,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -207,9 +207,9 @@ void CHtmlWriter::BuildItem(const CMarquelItem& item) {
     v += tb::EscapeLabel(item.m_strLabel);
     v += ',';
     v += item.m_strDescription;
-    for (const std::string* pPath : {&item.m_strImageNormal, &item.m_strImageOver,
-                                     &item.m_strImageClick, &item.m_strAudioOver,
-                                     &item.m_strAudioClick}) {
+    for (const std::string* pPath :
+         {&item.m_strImageNormal, &item.m_strImageOver, &item.m_strImageClick, &item.m_strAudioOver,
+          &item.m_strAudioClick}) {
         v += ',';
         AppendFileRef(v, *pPath);
     }

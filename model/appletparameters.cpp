@@ -16,7 +16,9 @@ std::unique_ptr<CObject> CAppletParameters::CreateObject() {
 
 CAppletParameters::CAppletParameters() = default;
 
-CAppletParameters::~CAppletParameters() { DeleteContents(); }
+CAppletParameters::~CAppletParameters() {
+    DeleteContents();
+}
 
 CDrawRect* CAppletParameters::AddButton(std::unique_ptr<CDrawRect> pButton) {
     if (!pButton)

@@ -64,7 +64,9 @@ std::string CValueFields::Text(size_t nPos) const {
     return UnescapeField(std::string_view(m_strValue).substr(nOffset, nLength));
 }
 
-int CValueFields::Int(size_t nPos) const { return AtoI(Text(nPos)); }
+int CValueFields::Int(size_t nPos) const {
+    return AtoI(Text(nPos));
+}
 
 void CFieldJoiner::BeginField() {
     if (!m_bTerminated && !m_bFirst)

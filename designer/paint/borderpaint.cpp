@@ -10,10 +10,16 @@ namespace tb {
 namespace {
 
 // Shades grow without bound with the ring number; past 255 they all look alike.
-int Amount(int64_t step, int64_t n) { return int(std::min<int64_t>(step * n, 1000)); }
+int Amount(int64_t step, int64_t n) {
+    return int(std::min<int64_t>(step * n, 1000));
+}
 
-RingShades Raised(int amount) { return {amount, -amount}; }
-RingShades Sunken(int amount) { return {-amount, amount}; }
+RingShades Raised(int amount) {
+    return {amount, -amount};
+}
+RingShades Sunken(int amount) {
+    return {-amount, amount};
+}
 
 } // namespace
 

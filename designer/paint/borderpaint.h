@@ -21,7 +21,7 @@ enum BorderStyle {
 
 // The two shades of ring k (0 outermost) of a border of the given thickness and style 1..6.
 struct RingShades {
-    int topLeft = 0;     // amount added to each channel of the base colour
+    int topLeft = 0; // amount added to each channel of the base colour
     int bottomRight = 0;
 };
 RingShades BorderRingShades(int style, int64_t thickness, int64_t k);

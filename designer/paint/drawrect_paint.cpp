@@ -16,7 +16,9 @@ namespace {
 int g_nLastPaintedState = 1;
 }
 
-int LastPaintedState() { return g_nLastPaintedState; }
+int LastPaintedState() {
+    return g_nLastPaintedState;
+}
 
 void SetLastPaintedState(int nState) {
     if (nState >= 1 && nState <= 3)

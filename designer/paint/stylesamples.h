@@ -51,7 +51,6 @@ public:
 // a focus rectangle when focused, and the sample inside a 2-pixel margin; composed off screen
 // and copied at the end.
 void DrawPickerEntry(CSurface& surface, const CRect& item, int nStyle, bool bSelected,
-                     bool bFocused, const PickerColors& colors,
-                     const IStyleSamplePainter& painter);
+                     bool bFocused, const PickerColors& colors, const IStyleSamplePainter& painter);
 
 } // namespace tb

@@ -3,8 +3,8 @@
 #include <QFontInfo>
 #include <QPainter>
 #include <QStyleOptionComboBox>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 #include "platform/surface/qt/qtrect.h"
 #include "platform/surface/qt/qtsurface.h"

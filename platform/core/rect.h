@@ -44,7 +44,9 @@ struct CRect {
     // Empty when it has no area (as stored, not normalized).
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
     // Half-open containment.
-    bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool PtInRect(CPoint p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     void OffsetRect(int32_t dx, int32_t dy) {
         left += dx;
         right += dx;

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 CMemorySurface::CMemorySurface(int w, int h, COLORREF fill)
-    : m_nWidth(tb::SurfaceSizeAllowed(w, h) ? w : 0), m_nHeight(tb::SurfaceSizeAllowed(w, h) ? h : 0),
+    : m_nWidth(tb::SurfaceSizeAllowed(w, h) ? w : 0),
+      m_nHeight(tb::SurfaceSizeAllowed(w, h) ? h : 0),
       m_pixels(size_t(m_nWidth) * size_t(m_nHeight), fill & 0xFFFFFF) {}
 
 std::unique_ptr<CSurface> CMemorySurface::CreateCompatible(int w, int h) const {
@@ -20,4 +21,6 @@ int CMemorySurface::MeasureLineWidth(std::string_view line) {
     return tb::FixedCellLineWidth(GetFont(), line);
 }
 
-int CMemorySurface::LineHeight() { return tb::FixedCellLineHeight(GetFont()); }
+int CMemorySurface::LineHeight() {
+    return tb::FixedCellLineHeight(GetFont());
+}

@@ -19,7 +19,9 @@ int MulDiv(int a, int b, int c) {
 
 namespace tb {
 
-int FontHeightFromTenths(int tenthsOfPoint) { return -MulDiv(tenthsOfPoint, kLogPixelsY, 720); }
+int FontHeightFromTenths(int tenthsOfPoint) {
+    return -MulDiv(tenthsOfPoint, kLogPixelsY, 720);
+}
 
 namespace {
 int FixedCellCharHeight(const LOGFONT& font) {
@@ -278,8 +280,8 @@ int CSurface::DrawText(std::string_view text, CRect& rect, unsigned format) {
         rect.bottom = rect.top + height;
         return height;
     }
-    const CRect clip = (format & DT_NOCLIP) ? CRect{0, 0, GetWidth(), GetHeight()}
-                                            : ClipToDevice(rect);
+    const CRect clip =
+        (format & DT_NOCLIP) ? CRect{0, 0, GetWidth(), GetHeight()} : ClipToDevice(rect);
     if (clip.IsRectEmpty())
         return height;
     for (size_t i = 0; i < lines.size(); ++i) {

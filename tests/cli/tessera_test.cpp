@@ -97,8 +97,7 @@ TEST_F(TesseraTest, SavedFileReadsBackTheSame) {
     for (const char* command : {"html", "resources"})
         EXPECT_EQ(Tessera(std::string(command) + " '" + dir.file("b.tsq") + "'").out,
                   Tessera(std::string(command) + " '" + dir.file("a.tsq") + "'").out);
-    EXPECT_EQ(Tessera("info '" + dir.file("b.tsq") + "'").out,
-              Tessera("info " + Template()).out);
+    EXPECT_EQ(Tessera("info '" + dir.file("b.tsq") + "'").out, Tessera("info " + Template()).out);
     EXPECT_EQ(ReadFileBytes(dir.file("tlwbtn.class")), ReadFileBytes(Bin() + "/tlwbtn.class"));
 }
 

@@ -83,7 +83,9 @@ bool CQtSurface::HaveFonts() const {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
-void CQtSurface::OnFontChanged() { m_font.reset(); }
+void CQtSurface::OnFontChanged() {
+    m_font.reset();
+}
 
 int CQtSurface::MeasureLineWidth(std::string_view line) {
     if (!HaveFonts())

@@ -12,14 +12,34 @@ using namespace tb::test;
 
 namespace {
 
-const char* const kMembers[] = {
-    "ProgID", "Title", "Description", "BitmapFileName", "PreviewPath", "LastUpdateTime",
-    "ReadConfigFile", "WriteConfigFile", "Config", "GetTesseraTypeID", "GetTesseraNameID",
-    "GetMenuTextID", "GetMessageTextID", "GetTipsTextID", "GetIconID", "GetReservedNumber",
-    "GetHTMLSegmentNumber", "GetHTMLPosition", "GetHTMLBody", "GetResourceInstance",
-    "GetResourceNumber", "GetResourceName", "GetResourceLocalPath", "GetResourceWebPath",
-    "GetResourceLocalPathByName", "GetResourceWebPathByName", "SetResourceLocalPath",
-    "WriteConfigFileEx"};
+const char* const kMembers[] = {"ProgID",
+                                "Title",
+                                "Description",
+                                "BitmapFileName",
+                                "PreviewPath",
+                                "LastUpdateTime",
+                                "ReadConfigFile",
+                                "WriteConfigFile",
+                                "Config",
+                                "GetTesseraTypeID",
+                                "GetTesseraNameID",
+                                "GetMenuTextID",
+                                "GetMessageTextID",
+                                "GetTipsTextID",
+                                "GetIconID",
+                                "GetReservedNumber",
+                                "GetHTMLSegmentNumber",
+                                "GetHTMLPosition",
+                                "GetHTMLBody",
+                                "GetResourceInstance",
+                                "GetResourceNumber",
+                                "GetResourceName",
+                                "GetResourceLocalPath",
+                                "GetResourceWebPath",
+                                "GetResourceLocalPathByName",
+                                "GetResourceWebPathByName",
+                                "SetResourceLocalPath",
+                                "WriteConfigFileEx"};
 
 DISPID IdOf(IDispatch* d, const char* name) {
     DISPID id = DISPID_UNKNOWN;

@@ -8,35 +8,33 @@ using namespace tb::test;
 
 namespace {
 
-const char kForeignFile[] =
-    "========== Description Part Begin ==========\r\n"
-    "ProgID = TesseraServer.Other\r\n"
-    "Title = Foreign\r\n"
-    "========== Description Part End ==========\r\n\r\n"
-    "========== Parameter Part Begin ==========\r\n"
-    "Misc = 0,\r\n"
-    "ApStyle = Other,0,99,99,0,0,,0,0,0,,1,1,1,0,,,,1,x\r\n"
-    "========== Parameter Part End ==========\r\n\r\n"
-    "========== Resource Part Begin ==========\r\n"
-    "Resource Number = 0\r\n"
-    "========== Resource Part End ==========\r\n\r\n"
-    "========== HTML Part Begin ==========\r\n"
-    "Segment Number = 0\r\n"
-    "========== HTML Part End ==========\r\n\r\n";
+const char kForeignFile[] = "========== Description Part Begin ==========\r\n"
+                            "ProgID = TesseraServer.Other\r\n"
+                            "Title = Foreign\r\n"
+                            "========== Description Part End ==========\r\n\r\n"
+                            "========== Parameter Part Begin ==========\r\n"
+                            "Misc = 0,\r\n"
+                            "ApStyle = Other,0,99,99,0,0,,0,0,0,,1,1,1,0,,,,1,x\r\n"
+                            "========== Parameter Part End ==========\r\n\r\n"
+                            "========== Resource Part Begin ==========\r\n"
+                            "Resource Number = 0\r\n"
+                            "========== Resource Part End ==========\r\n\r\n"
+                            "========== HTML Part Begin ==========\r\n"
+                            "Segment Number = 0\r\n"
+                            "========== HTML Part End ==========\r\n\r\n";
 
 // Ours, with three resource lines that the model does not back.
-const char kOwnFileWithResources[] =
-    "========== Description Part Begin ==========\r\n"
-    "ProgID = TesseraServer.Brisko\r\n"
-    "========== Description Part End ==========\r\n\r\n"
-    "========== Parameter Part Begin ==========\r\n"
-    "========== Parameter Part End ==========\r\n\r\n"
-    "========== Resource Part Begin ==========\r\n"
-    "Resource Number = 3\r\n"
-    "a.gif=/x/=\r\n"
-    "b.gif=/x/=\r\n"
-    "c.au=/x/=\r\n"
-    "========== Resource Part End ==========\r\n\r\n";
+const char kOwnFileWithResources[] = "========== Description Part Begin ==========\r\n"
+                                     "ProgID = TesseraServer.Brisko\r\n"
+                                     "========== Description Part End ==========\r\n\r\n"
+                                     "========== Parameter Part Begin ==========\r\n"
+                                     "========== Parameter Part End ==========\r\n\r\n"
+                                     "========== Resource Part Begin ==========\r\n"
+                                     "Resource Number = 3\r\n"
+                                     "a.gif=/x/=\r\n"
+                                     "b.gif=/x/=\r\n"
+                                     "c.au=/x/=\r\n"
+                                     "========== Resource Part End ==========\r\n\r\n";
 
 } // namespace
 
@@ -163,8 +161,7 @@ TEST(BriskoWriteConfigFileEx, ModeZeroCopiesMediaAndSwitchesTheReferences) {
     EXPECT_EQ(text.find("Stale"), std::string::npos);
     EXPECT_EQ(text.find("stale"), std::string::npos);
     EXPECT_NE(text.find("Resource Number = 2\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\ntlwbtn.class=" + component.dir.path() + "/=\r\n"),
-              std::string::npos);
+    EXPECT_NE(text.find("\r\ntlwbtn.class=" + component.dir.path() + "/=\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\npic.gif=" + site.path() + "/=\r\n"), std::string::npos);
     EXPECT_NE(text.find("Segment Number = 1\r\nSegment Position = cursor\r\n<applet "),
               std::string::npos);

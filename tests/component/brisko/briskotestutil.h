@@ -35,8 +35,7 @@ inline CMarquelItem& AddButton(CAppletParameters& applet, int left = 10) {
     return *p->menu->m_items.front();
 }
 
-inline VARIANT Invoke(IDispatch* d, DISPID id, WORD flags, std::vector<VARIANT> args,
-                      HRESULT* hr) {
+inline VARIANT Invoke(IDispatch* d, DISPID id, WORD flags, std::vector<VARIANT> args, HRESULT* hr) {
     std::vector<VARIANT> reversed(args.rbegin(), args.rend());
     DISPPARAMS params;
     DISPID put = DISPID_PROPERTYPUT;

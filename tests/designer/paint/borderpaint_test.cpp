@@ -13,7 +13,9 @@ namespace {
 constexpr COLORREF kCanvas = RGB(255, 255, 255);
 constexpr COLORREF kBase = RGB(100, 150, 200);
 
-constexpr COLORREF Shade(int d) { return RGB(100 + d, 150 + d, 200 + d); }
+constexpr COLORREF Shade(int d) {
+    return RGB(100 + d, 150 + d, 200 + d);
+}
 
 struct Ring {
     COLORREF topLeft;
@@ -59,15 +61,11 @@ TEST(BorderPaint, InsideStylesKeepTheBaseOnTheInnermostRing) {
 
 TEST(BorderPaint, BandedStylesKeepTheBaseWhereTheSpecifiedRingsAre) {
     // Style 5: base on both sides of the band boundary (rings 1 and 2).
-    ExpectRings(5, {{{Shade(15), Shade(-15)},
-                     {kBase, kBase},
-                     {kBase, kBase},
-                     {Shade(-15), Shade(15)}}});
+    ExpectRings(
+        5, {{{Shade(15), Shade(-15)}, {kBase, kBase}, {kBase, kBase}, {Shade(-15), Shade(15)}}});
     // Style 6: base on the innermost ring of each band (rings 1 and 3).
-    ExpectRings(6, {{{Shade(15), Shade(-15)},
-                     {kBase, kBase},
-                     {Shade(15), Shade(-15)},
-                     {kBase, kBase}}});
+    ExpectRings(
+        6, {{{Shade(15), Shade(-15)}, {kBase, kBase}, {Shade(15), Shade(-15)}, {kBase, kBase}}});
 }
 
 TEST(BorderPaint, ShadesClampEachChannel) {

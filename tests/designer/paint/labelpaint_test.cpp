@@ -118,13 +118,13 @@ TEST(LabelPaint, TwoLineLabelIsCentredLineByLine) {
     b->Draw(&s, nullptr);
 
     s.SelectFont(tb::LabelFont(b->menu->m_states[0]));
-    tb::LabelLayout layout = tb::PlaceLabel(s, b->bounds, "Go\r\nSomewhere else",
-                                            b->menu->m_states[0], 2);
+    tb::LabelLayout layout =
+        tb::PlaceLabel(s, b->bounds, "Go\r\nSomewhere else", b->menu->m_states[0], 2);
     const int lineHeight = layout.textRect.Height() / 2;
     ASSERT_GT(lineHeight, 0);
     CRect first = InkRows(s, RGB(0, 0, 128), layout.textRect.top, layout.textRect.top + lineHeight);
-    CRect second = InkRows(s, RGB(0, 0, 128), layout.textRect.top + lineHeight,
-                           layout.textRect.bottom);
+    CRect second =
+        InkRows(s, RGB(0, 0, 128), layout.textRect.top + lineHeight, layout.textRect.bottom);
     ASSERT_GE(first.right, 0);
     ASSERT_GE(second.right, 0);
     EXPECT_NEAR((first.left + first.right) / 2.0, 100.0, 2.5);

@@ -31,8 +31,12 @@ public:
 CDrawRect* AddButton(CAppletParameters& applet, CRect rc) {
     return applet.AddButton(std::make_unique<CDrawRect>(rc));
 }
-CMarquelItem& FirstItem(CDrawRect* pButton) { return *pButton->menu->m_items.front(); }
-CMarquel& Hint(CDrawRect* pButton) { return *FirstItem(pButton).m_pSubMenu; }
+CMarquelItem& FirstItem(CDrawRect* pButton) {
+    return *pButton->menu->m_items.front();
+}
+CMarquel& Hint(CDrawRect* pButton) {
+    return *FirstItem(pButton).m_pSubMenu;
+}
 
 // The value of the parameter line `name`, or "<missing>".
 std::string ParamValue(const std::string& html, const std::string& name) {
@@ -44,7 +48,9 @@ std::string ParamValue(const std::string& html, const std::string& name) {
     return html.substr(nValue, html.find("\">\r\n", nValue) - nValue);
 }
 
-std::string FirstLine(const std::string& html) { return html.substr(0, html.find("\r\n")); }
+std::string FirstLine(const std::string& html) {
+    return html.substr(0, html.find("\r\n"));
+}
 
 const char* const kDefaultOver = "804040,ffffff,22,0,0,14,0,00,0,0,,,8c6f42,ffff80,";
 const char* const kDefaultClick = "804040,000000,54,0,0,14,0,00,0,0,,,8c6f42,ffff80,";

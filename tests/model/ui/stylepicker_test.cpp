@@ -22,7 +22,9 @@ protected:
     }
 };
 
-COLORREF Pixel(const QImage& image, int x, int y) { return tb::FromQRgb(image.pixel(x, y)); }
+COLORREF Pixel(const QImage& image, int x, int y) {
+    return tb::FromQRgb(image.pixel(x, y));
+}
 
 TEST_F(StylePicker, BackPickerStartsOnEntryOneAndReplacesUnknownStylesByOne) {
     CBackStylePicker picker;

@@ -29,9 +29,9 @@ TEST(QtSurface, CanvasFacesResolveToTheInstalledFamilies) {
     tb::test::EnsureGuiApp();
     LOGFONT lf;
     lf.lfHeight = -15;
-    for (auto [face, family] : {std::pair{"Times New Roman", "Liberation Serif"},
-                                std::pair{"Arial", "Liberation Sans"},
-                                std::pair{"Courier", "Liberation Mono"}}) {
+    for (auto [face, family] :
+         {std::pair{"Times New Roman", "Liberation Serif"}, std::pair{"Arial", "Liberation Sans"},
+          std::pair{"Courier", "Liberation Mono"}}) {
         lf.lfFaceName = face;
         QFontInfo info(tb::FontFromLogFont(lf));
         EXPECT_EQ(info.family().toStdString(), family) << face;
