@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang in build-fuzz/ (or $FUZZ_BUILD_DIR) and runs the
-# widget file fuzzer for a bounded time, seeded with the sample widget files.
-# Usage: scripts/fuzz.sh [seconds]   (default 600)
+# Builds a libFuzzer target with clang in build-fuzz/ (or $FUZZ_BUILD_DIR) and runs it for a
+# bounded time: the widget file fuzzer seeded with the sample widget files, or the object
+# archive fuzzer seeded with the archives it writes itself.
+# Usage: scripts/fuzz.sh [seconds] [widgetfile|archive]   (default 600, widgetfile)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 DURATION=${1:-600}
+WHICH=${2:-widgetfile}
 BUILD_DIR=${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}
-TARGET=widgetfile_fuzzer
+case "$WHICH" in
+widgetfile | archive) TARGET=${WHICH}_fuzzer ;;
+*)
+    echo "usage: $0 [seconds] [widgetfile|archive]" >&2
+    exit 2
+    ;;
+esac
 
 # Everything built here is instrumented for coverage and the sanitizers; only the fuzz
 # targets link libFuzzer's driver.
@@ -17,10 +25,18 @@ cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTB_BUILD_FUZZERS=ON -DTB_BUILD_TESTS=OFF -DTB_BUILD_BENCHMARKS=OFF
 cmake --build "$BUILD_DIR" --target "$TARGET" --parallel "${JOBS:-2}"
 
-CORPUS=$BUILD_DIR/corpus/widgetfile
-ARTIFACTS=$BUILD_DIR/artifacts/widgetfile/
+CORPUS=$BUILD_DIR/corpus/$WHICH
+ARTIFACTS=$BUILD_DIR/artifacts/$WHICH/
 mkdir -p "$CORPUS" "$ARTIFACTS"
+if [ "$WHICH" = archive ]; then
+    # The seeds come from the model itself, so they follow its archive form.
+    SEEDS=$BUILD_DIR/seeds/archive
+    mkdir -p "$SEEDS"
+    TB_ARCHIVE_SEEDS="$SEEDS" "$BUILD_DIR/fuzz/$TARGET"
+else
+    SEEDS=$ROOT/tests/data/widgetfiles
+fi
 # New inputs go to the first folder; the seeds are only read.
 exec "$BUILD_DIR/fuzz/$TARGET" -max_total_time="$DURATION" -print_final_stats=1 \
-    -dict="$ROOT/fuzz/widgetfile.dict" -artifact_prefix="$ARTIFACTS" \
-    "$CORPUS" "$ROOT/tests/data/widgetfiles"
+    -dict="$ROOT/fuzz/$WHICH.dict" -artifact_prefix="$ARTIFACTS" \
+    "$CORPUS" "$SEEDS"
