@@ -7,6 +7,7 @@
 #include "model/htmlwidget.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
+#include "model/storagewalk.h"
 #include "model/valuefields.h"
 #include "platform/core/colorref.h"
 #include "platform/core/numfmt.h"
@@ -17,7 +18,6 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -52,7 +52,7 @@ int SaturatedDifference(int32_t a, int32_t b) {
                                                 std::numeric_limits<int32_t>::max()));
 }
 
-class CHtmlWriter {
+class CHtmlWriter : public tb::IStorageWalkSink {
 public:
     CHtmlWriter(CAppletParameters& applet, std::string strPrefix, std::string& out)
         : m_applet(applet), m_strPrefix(std::move(strPrefix)), m_out(out) {}
@@ -61,23 +61,15 @@ public:
     void WriteNotice() { WriteParam("Notice", kNotice); }
     void WriteAppletStyle();
     void WriteButtons();
-    void WriteLinks();
+    void WriteLinks() { WriteParam("Misc", tb::MenuLinkValue(m_applet, tb::MenuSelection::Shown)); }
+
+    // The numbering walk hands over each shown menu and visible item as it numbers it.
+    void OnMenu(int nMenu, const CMarquel& menu) override;
+    void OnItem(int nMenu, int nPosition, CMarquelItem& item) override;
 
 private:
-    struct Frame {
-        CMarquel* pMenu;
-        size_t nNextItem; // next index in pMenu->m_items to look at
-        size_t nNextFlat; // position in m_flatItems of the next visible item
-    };
-
     void WriteParam(std::string_view name, std::string_view value);
     void AppendFileRef(std::string& value, const std::string& strPath) const;
-    // Writes the menu's own lines and numbers it; false (and nothing written) when it is
-    // not shown. A shown menu is left on the stack for its items' sub-menus.
-    bool OpenMenu(CMarquel* pMenu);
-    // The menu and, depth first, every shown sub-menu below it. Iterative, so that a deeply
-    // nested model cannot exhaust the stack.
-    int WriteMenuTree(CMarquel* pMenu);
 
     void BuildMenuStyle(const CMarquel& menu);
     void BuildStateStyle(const CMarquel& menu);
@@ -88,9 +80,6 @@ private:
     std::string& m_out;
     std::string m_strName;  // scratch: parameter name
     std::string m_strValue; // scratch: parameter value
-    std::vector<Frame> m_stack;
-    std::vector<int> m_topNumbers; // number of every written top-level menu, in button order
-    std::vector<int> m_subNumbers; // per flat item: number of its written sub-menu, or -1
 };
 
 void CHtmlWriter::WriteParam(std::string_view name, std::string_view value) {
@@ -219,67 +208,26 @@ void CHtmlWriter::BuildItem(const CMarquelItem& item) {
     v += item.m_strUrl;
 }
 
-bool CHtmlWriter::OpenMenu(CMarquel* pMenu) {
-    if (pMenu == nullptr || pMenu->m_bShow == 0)
-        return false;
-    const int nVisible = pMenu->GetItemCount(false);
-    if (nVisible == 0)
-        return false;
-
-    const int n = m_applet.m_nMenuCount;
-    const std::string strNumber = tb::FormatInt(n);
-    pMenu->m_nIndex = n;
-    m_applet.m_strMenuCounts += tb::FormatInt(nVisible);
-    m_applet.m_strMenuCounts += ',';
-
-    BuildMenuStyle(*pMenu);
+void CHtmlWriter::OnMenu(int nMenu, const CMarquel& menu) {
+    const std::string strNumber = tb::FormatInt(nMenu);
+    BuildMenuStyle(menu);
     m_strName = "MStyle-";
     m_strName += strNumber;
     WriteParam(m_strName, m_strValue);
-    BuildStateStyle(*pMenu);
+    BuildStateStyle(menu);
     m_strName = "IStyle-";
     m_strName += strNumber;
     WriteParam(m_strName, m_strValue);
-
-    const size_t nFirstFlat = m_applet.m_flatItems.size();
-    int k = 0;
-    for (const auto& pItem : pMenu->m_items) {
-        if (!pItem || pItem->m_bVisible == 0)
-            continue;
-        m_applet.m_flatItems.push_back(pItem.get());
-        m_subNumbers.push_back(-1);
-        BuildItem(*pItem);
-        m_strName = "I";
-        m_strName += strNumber;
-        m_strName += '-';
-        m_strName += tb::FormatInt(k++);
-        WriteParam(m_strName, m_strValue);
-    }
-    ++m_applet.m_nMenuCount;
-    m_stack.push_back({pMenu, 0, nFirstFlat});
-    return true;
 }
 
-int CHtmlWriter::WriteMenuTree(CMarquel* pMenu) {
-    if (!OpenMenu(pMenu))
-        return -1;
-    while (!m_stack.empty()) {
-        Frame& f = m_stack.back();
-        const auto& items = f.pMenu->m_items;
-        while (f.nNextItem < items.size() &&
-               (!items[f.nNextItem] || items[f.nNextItem]->m_bVisible == 0))
-            ++f.nNextItem;
-        if (f.nNextItem == items.size()) {
-            m_stack.pop_back();
-            continue;
-        }
-        CMarquel* pSub = items[f.nNextItem++]->m_pSubMenu.get();
-        const size_t nFlat = f.nNextFlat++;
-        // OpenMenu may grow the stack: f is not used after this call.
-        if (OpenMenu(pSub))
-            m_subNumbers[nFlat] = pSub->m_nIndex;
-    }
-    return pMenu->m_nIndex;
+void CHtmlWriter::OnItem(int nMenu, int nPosition, CMarquelItem& item) {
+    BuildItem(item);
+    // The applet counts a menu's items from 0.
+    m_strName = "I";
+    m_strName += tb::FormatInt(nMenu);
+    m_strName += '-';
+    m_strName += tb::FormatInt(nPosition - 1);
+    WriteParam(m_strName, m_strValue);
 }
 
 void CHtmlWriter::WriteButtons() {
@@ -294,32 +242,8 @@ void CHtmlWriter::WriteButtons() {
         menu.m_nTop = rc.top;
         menu.m_nWidth = SaturatedDifference(rc.right, rc.left);
         menu.m_nHeight = SaturatedDifference(rc.bottom, rc.top);
-        const int n = WriteMenuTree(&menu);
-        if (n >= 0)
-            m_topNumbers.push_back(n);
     }
-}
-
-void CHtmlWriter::WriteLinks() {
-    std::string& v = m_strValue;
-    v.clear();
-    v += tb::FormatInt(m_applet.m_nMenuCount);
-    v += ',';
-    v += m_applet.m_strMenuCounts;
-    for (int n : m_topNumbers) {
-        v += '-';
-        v += tb::FormatInt(n);
-        v += ',';
-    }
-    for (size_t i = 0; i < m_subNumbers.size(); ++i) {
-        if (m_subNumbers[i] < 0)
-            continue;
-        v += tb::FormatInt(static_cast<long long>(i));
-        v += '-';
-        v += tb::FormatInt(m_subNumbers[i]);
-        v += ',';
-    }
-    WriteParam("Misc", v);
+    tb::NumberMenus(m_applet, tb::MenuSelection::Shown, this);
 }
 
 } // namespace
@@ -335,10 +259,6 @@ std::string CAppletParameters::GetHTML(IHtmlWidget* pWidget, short nMode) {
         strPrefix = pWidget != nullptr ? pWidget->GetPreviewPath() : std::string();
     else if (nMode == 1)
         strPrefix = m_strWebPath;
-
-    m_nMenuCount = 0;
-    m_strMenuCounts.clear();
-    m_flatItems.clear();
 
     std::string out;
     out.reserve(512 + m_buttons.size() * kBytesPerButton);

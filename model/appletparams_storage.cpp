@@ -93,26 +93,7 @@ void CAppletParameters::WriteParameters(IParameterMap& map) {
     CParameterSink sink(map);
     tb::StorageNumberingWalk(*this, /*bSetGeometry=*/true, &sink);
 
-    std::string misc = tb::FormatInt(m_nMenuCount);
-    misc += ',';
-    misc += m_strMenuCounts;
-    for (const auto& pButton : m_buttons) {
-        if (!pButton->menu)
-            continue;
-        misc += '-';
-        misc += tb::FormatInt(pButton->menu->m_nIndex);
-        misc += ',';
-    }
-    for (size_t i = 0; i < m_flatItems.size(); ++i) {
-        const CMarquel* pSub = m_flatItems[i]->m_pSubMenu.get();
-        if (!pSub)
-            continue;
-        misc += tb::FormatInt(static_cast<long long>(i));
-        misc += '-';
-        misc += tb::FormatInt(pSub->m_nIndex);
-        misc += ',';
-    }
-    StoreValue(map, kMisc, misc);
+    StoreValue(map, kMisc, tb::MenuLinkValue(*this, tb::MenuSelection::All));
 }
 
 bool CAppletParameters::ReadParameters(const IParameterMap& map, const std::string& strBaseFolder) {

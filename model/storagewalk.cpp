@@ -12,24 +12,44 @@ namespace tb {
 
 namespace {
 
-// StoreMenu without recursion: the same pre-order as numbering a menu, then each item's
-// sub-menu in turn, but menus nested arbitrarily deep cannot exhaust the stack.
-void StoreMenuTree(CAppletParameters& applet, CMarquel* pRoot, IStorageWalkSink* pSink,
-                   std::vector<CMarquel*>& pending) {
+bool ItemTaken(const CMarquelItem* pItem, MenuSelection selection) {
+    return pItem && (selection == MenuSelection::All || pItem->m_bVisible != 0);
+}
+
+int TakenItemCount(const CMarquel& menu, MenuSelection selection) {
+    int n = 0;
+    for (const auto& pItem : menu.m_items)
+        n += ItemTaken(pItem.get(), selection) ? 1 : 0;
+    return n;
+}
+
+bool MenuTaken(const CMarquel* pMenu, MenuSelection selection) {
+    return pMenu && (selection == MenuSelection::All ||
+                     (pMenu->m_bShow != 0 && TakenItemCount(*pMenu, selection) > 0));
+}
+
+// Numbering a menu, then each item's sub-menu in turn, without recursion: menus nested
+// arbitrarily deep cannot exhaust the stack.
+void NumberMenuTree(CAppletParameters& applet, CMarquel* pRoot, MenuSelection selection,
+                    IStorageWalkSink* pSink, std::vector<CMarquel*>& pending) {
     pending.clear();
     if (pRoot)
         pending.push_back(pRoot);
     while (!pending.empty()) {
         CMarquel* pMenu = pending.back();
         pending.pop_back();
+        if (!MenuTaken(pMenu, selection))
+            continue;
         const int n = applet.m_nMenuCount;
         pMenu->m_nIndex = n;
-        applet.m_strMenuCounts += FormatInt(static_cast<long long>(pMenu->m_items.size()));
+        applet.m_strMenuCounts += FormatInt(TakenItemCount(*pMenu, selection));
         applet.m_strMenuCounts += ',';
         if (pSink)
             pSink->OnMenu(n, *pMenu);
         int nPosition = 1;
         for (const auto& pItem : pMenu->m_items) {
+            if (!ItemTaken(pItem.get(), selection))
+                continue;
             applet.m_flatItems.push_back(pItem.get());
             if (pSink)
                 pSink->OnItem(n, nPosition, *pItem);
@@ -37,20 +57,26 @@ void StoreMenuTree(CAppletParameters& applet, CMarquel* pRoot, IStorageWalkSink*
         }
         ++applet.m_nMenuCount;
         for (auto it = pMenu->m_items.rbegin(); it != pMenu->m_items.rend(); ++it)
-            if ((*it)->m_pSubMenu)
+            if (ItemTaken(it->get(), selection) && (*it)->m_pSubMenu)
                 pending.push_back((*it)->m_pSubMenu.get());
     }
 }
 
 } // namespace
 
-void StorageNumberingWalk(CAppletParameters& applet, bool bSetGeometry, IStorageWalkSink* pSink) {
+void NumberMenus(CAppletParameters& applet, MenuSelection selection, IStorageWalkSink* pSink) {
     applet.m_nMenuCount = 0;
     applet.m_strMenuCounts.clear();
     applet.m_flatItems.clear();
     std::vector<CMarquel*> pending;
+    for (const auto& pButton : applet.m_buttons)
+        if (pButton)
+            NumberMenuTree(applet, pButton->menu.get(), selection, pSink, pending);
+}
+
+void StorageNumberingWalk(CAppletParameters& applet, bool bSetGeometry, IStorageWalkSink* pSink) {
     for (const auto& pButton : applet.m_buttons) {
-        CMarquel* pMenu = pButton->menu.get();
+        CMarquel* pMenu = pButton ? pButton->menu.get() : nullptr;
         if (bSetGeometry && pMenu) {
             const CRect r = pButton->bounds.Normalized();
             pMenu->m_nLeft = r.left;
@@ -59,8 +85,33 @@ void StorageNumberingWalk(CAppletParameters& applet, bool bSetGeometry, IStorage
             pMenu->m_nWidth = static_cast<int>(static_cast<long long>(r.right) - r.left);
             pMenu->m_nHeight = static_cast<int>(static_cast<long long>(r.bottom) - r.top);
         }
-        StoreMenuTree(applet, pMenu, pSink, pending);
     }
+    NumberMenus(applet, MenuSelection::All, pSink);
+}
+
+std::string MenuLinkValue(const CAppletParameters& applet, MenuSelection selection) {
+    // Whether a menu was numbered follows from the selection; its m_nIndex alone may be left
+    // over from an earlier walk.
+    std::string value = FormatInt(applet.m_nMenuCount);
+    value += ',';
+    value += applet.m_strMenuCounts;
+    for (const auto& pButton : applet.m_buttons) {
+        if (!pButton || !MenuTaken(pButton->menu.get(), selection))
+            continue;
+        value += '-';
+        value += FormatInt(pButton->menu->m_nIndex);
+        value += ',';
+    }
+    for (size_t i = 0; i < applet.m_flatItems.size(); ++i) {
+        const CMarquel* pSub = applet.m_flatItems[i]->m_pSubMenu.get();
+        if (!MenuTaken(pSub, selection))
+            continue;
+        value += FormatInt(static_cast<long long>(i));
+        value += '-';
+        value += FormatInt(pSub->m_nIndex);
+        value += ',';
+    }
+    return value;
 }
 
 } // namespace tb

@@ -1,8 +1,11 @@
 #pragma once
-// The storage numbering walk: every menu of every button, depth first, hidden and empty menus
-// included. It leaves each menu's number in m_nIndex, the item counts in m_strMenuCounts, all
-// items in m_flatItems and the number of menus in m_nMenuCount. Writing the parameters and
-// gathering files both follow this order.
+// The menu numbering walk: every menu of every button, depth first. It leaves each menu's
+// number in m_nIndex, the item counts in m_strMenuCounts, the items in m_flatItems and the
+// number of menus in m_nMenuCount. The stored form takes every menu and item, hidden and
+// empty ones included; the HTML takes only what the applet shows. Writing either form and
+// gathering files all follow this order.
+
+#include <string>
 
 class CAppletParameters;
 class CMarquel;
@@ -10,17 +13,30 @@ class CMarquelItem;
 
 namespace tb {
 
+enum class MenuSelection {
+    All,   // every menu and item
+    Shown, // shown menus with at least one visible item, visible items, and nothing below
+           // a menu or item left out
+};
+
 // Receives each menu as it is numbered, with its items in order.
 class IStorageWalkSink {
 public:
     virtual ~IStorageWalkSink() = default;
     virtual void OnMenu(int nMenu, const CMarquel& menu) = 0;
-    // nPosition counts from 1.
+    // nPosition counts the selected items of the menu from 1.
     virtual void OnItem(int nMenu, int nPosition, CMarquelItem& item) = 0;
 };
 
+// Numbers the selected menus into the work fields. The sink may be null.
+void NumberMenus(CAppletParameters& applet, MenuSelection selection, IStorageWalkSink* pSink);
+
 // With bSetGeometry, each button's normalised rectangle is copied into its top-level menu
-// first. The sink may be null.
+// first. Takes every menu. The sink may be null.
 void StorageNumberingWalk(CAppletParameters& applet, bool bSetGeometry, IStorageWalkSink* pSink);
+
+// The "Misc" value after NumberMenus with the same selection: the menu count, the item
+// counts, "-m," for each button's menu, then "i-m," for each flat item's sub-menu.
+std::string MenuLinkValue(const CAppletParameters& applet, MenuSelection selection);
 
 } // namespace tb
