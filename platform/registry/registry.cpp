@@ -125,6 +125,34 @@ LONG SetValue(HKEY hKey, RegValue value) {
     });
 }
 
+// The checks both key-opening calls make before touching the hive; a bad sub-key name gives
+// badNameCode, which the two calls answer differently.
+LONG CheckKeyCall(HKEY hKey, const std::string& subKey, HKEY* result, LONG badNameCode,
+                  std::vector<std::string>* parts) {
+    if (!result)
+        return Fail(ERROR_INVALID_PARAMETER, "no place for the result");
+    *result = nullptr;
+    if (!IsValidHandle(hKey))
+        return Fail(ERROR_INVALID_HANDLE, "invalid registry handle");
+    if (!SplitSubKey(subKey, parts))
+        return Fail(badNameCode, KeyText(hKey, subKey) + ": invalid key name");
+    return ERROR_SUCCESS;
+}
+
+// The stored path of an existing key below hKey, found without the file lock;
+// ERROR_FILE_NOT_FOUND (with no message: the callers word it) when it is not there.
+LONG FindKey(HKEY hKey, const std::vector<std::string>& parts, std::vector<std::string>* path) {
+    return tb::ReadHive(hKey->nHive, [&](const CRegNode& root) {
+        const CRegNode* node = nullptr;
+        if (LONG r = Resolve(root, hKey, &node); r != ERROR_SUCCESS)
+            return r;
+        if (!Walk(node, parts))
+            return ERROR_FILE_NOT_FOUND;
+        *path = StoredPath(hKey, node, parts);
+        return ERROR_SUCCESS;
+    });
+}
+
 } // namespace
 
 HKEY const HKEY_CLASSES_ROOT = &g_classesRoot;
@@ -132,26 +160,14 @@ HKEY const HKEY_CURRENT_USER = &g_currentUser;
 HKEY const HKEY_LOCAL_MACHINE = &g_localMachine;
 
 LONG RegCreateKeyEx(HKEY hKey, const std::string& subKey, HKEY* result, DWORD* disposition) {
-    if (!result)
-        return Fail(ERROR_INVALID_PARAMETER, "no place for the result");
-    *result = nullptr;
-    if (!IsValidHandle(hKey))
-        return Fail(ERROR_INVALID_HANDLE, "invalid registry handle");
     std::vector<std::string> parts;
-    if (!SplitSubKey(subKey, &parts))
-        return Fail(ERROR_INVALID_PARAMETER, KeyText(hKey, subKey) + ": invalid key name");
+    if (LONG r = CheckKeyCall(hKey, subKey, result, ERROR_INVALID_PARAMETER, &parts);
+        r != ERROR_SUCCESS)
+        return r;
     std::vector<std::string> path;
     bool created = false;
     // Most calls open a key that is already there: answer those without the file lock.
-    LONG r = tb::ReadHive(hKey->nHive, [&](const CRegNode& root) {
-        const CRegNode* node = nullptr;
-        if (LONG rr = Resolve(root, hKey, &node); rr != ERROR_SUCCESS)
-            return rr;
-        if (!Walk(node, parts))
-            return ERROR_FILE_NOT_FOUND;
-        path = StoredPath(hKey, node, parts);
-        return ERROR_SUCCESS;
-    });
+    LONG r = FindKey(hKey, parts, &path);
     if (r == ERROR_FILE_NOT_FOUND) {
         r = tb::WriteHive(hKey->nHive, [&](CRegNode& root, bool* changed) {
             CRegNode* node = nullptr;
@@ -177,24 +193,14 @@ LONG RegCreateKeyEx(HKEY hKey, const std::string& subKey, HKEY* result, DWORD* d
 }
 
 LONG RegOpenKeyEx(HKEY hKey, const std::string& subKey, HKEY* result) {
-    if (!result)
-        return Fail(ERROR_INVALID_PARAMETER, "no place for the result");
-    *result = nullptr;
-    if (!IsValidHandle(hKey))
-        return Fail(ERROR_INVALID_HANDLE, "invalid registry handle");
     std::vector<std::string> parts;
-    if (!SplitSubKey(subKey, &parts))
-        return Fail(ERROR_FILE_NOT_FOUND, KeyText(hKey, subKey) + ": invalid key name");
+    if (LONG r = CheckKeyCall(hKey, subKey, result, ERROR_FILE_NOT_FOUND, &parts);
+        r != ERROR_SUCCESS)
+        return r;
     std::vector<std::string> path;
-    LONG r = tb::ReadHive(hKey->nHive, [&](const CRegNode& root) {
-        const CRegNode* node = nullptr;
-        if (LONG rr = Resolve(root, hKey, &node); rr != ERROR_SUCCESS)
-            return rr;
-        if (!Walk(node, parts))
-            return Fail(ERROR_FILE_NOT_FOUND, KeyText(hKey, subKey) + ": no such key");
-        path = StoredPath(hKey, node, parts);
-        return ERROR_SUCCESS;
-    });
+    LONG r = FindKey(hKey, parts, &path);
+    if (r == ERROR_FILE_NOT_FOUND)
+        return Fail(ERROR_FILE_NOT_FOUND, KeyText(hKey, subKey) + ": no such key");
     if (r == ERROR_SUCCESS)
         *result = NewHandle(hKey->nHive, std::move(path));
     return r;
