@@ -88,6 +88,17 @@ template <typename Node> LONG Resolve(Node& root, HKEY hKey, Node** node) {
     return ERROR_SUCCESS;
 }
 
+// The named value of the key an open handle names, or the code telling why there is none.
+LONG FindValue(const CRegNode& root, HKEY hKey, const std::string& name, const RegValue** value) {
+    const CRegNode* node = nullptr;
+    if (LONG r = Resolve(root, hKey, &node); r != ERROR_SUCCESS)
+        return r;
+    *value = node->value(name);
+    if (!*value)
+        return Fail(ERROR_FILE_NOT_FOUND, KeyText(hKey) + ": no value \"" + name + "\"");
+    return ERROR_SUCCESS;
+}
+
 HKEY NewHandle(int hive, std::vector<std::string> path) {
     auto* key = new RegKey{hive, std::move(path)};
     std::lock_guard<std::mutex> guard(g_handleMutex);
@@ -225,12 +236,9 @@ LONG RegQueryValueEx(HKEY hKey, const std::string& valueName, DWORD* type, BYTE*
     if (data && !cbData)
         return Fail(ERROR_INVALID_PARAMETER, "a buffer without its size");
     return tb::ReadHive(hKey->nHive, [&](const CRegNode& root) {
-        const CRegNode* node = nullptr;
-        if (LONG r = Resolve(root, hKey, &node); r != ERROR_SUCCESS)
+        const RegValue* value = nullptr;
+        if (LONG r = FindValue(root, hKey, valueName, &value); r != ERROR_SUCCESS)
             return r;
-        const RegValue* value = node->value(valueName);
-        if (!value)
-            return Fail(ERROR_FILE_NOT_FOUND, KeyText(hKey) + ": no value \"" + valueName + "\"");
         if (type)
             *type = value->dwType;
         DWORD needed =
@@ -371,12 +379,9 @@ LONG RegQueryString(HKEY hKey, const std::string& valueName, std::string* value)
     if (!IsValidHandle(hKey))
         return Fail(ERROR_INVALID_HANDLE, "invalid registry handle");
     return tb::ReadHive(hKey->nHive, [&](const CRegNode& root) {
-        const CRegNode* node = nullptr;
-        if (LONG r = Resolve(root, hKey, &node); r != ERROR_SUCCESS)
+        const RegValue* found = nullptr;
+        if (LONG r = FindValue(root, hKey, valueName, &found); r != ERROR_SUCCESS)
             return r;
-        const RegValue* found = node->value(valueName);
-        if (!found)
-            return Fail(ERROR_FILE_NOT_FOUND, KeyText(hKey) + ": no value \"" + valueName + "\"");
         if (found->dwType != REG_SZ)
             return Fail(ERROR_INVALID_PARAMETER,
                         KeyText(hKey) + ": \"" + valueName + "\" is not a string");
@@ -396,21 +401,19 @@ LONG RegSetString(HKEY hKey, const std::string& valueName, const std::string& va
 LONG RegQueryDword(HKEY hKey, const std::string& valueName, DWORD* value) {
     if (!value)
         return Fail(ERROR_INVALID_PARAMETER, "no place for the value");
-    DWORD type = REG_NONE;
-    DWORD number = 0;
-    DWORD size = sizeof number;
-    LONG r = RegQueryValueEx(hKey, valueName, &type, nullptr, nullptr);
-    if (r != ERROR_SUCCESS)
-        return r;
-    if (type != REG_DWORD)
-        return Fail(ERROR_INVALID_PARAMETER,
-                    KeyText(hKey) + ": \"" + valueName + "\" is not a dword");
-    r = RegQueryValueEx(hKey, valueName, &type, reinterpret_cast<BYTE*>(&number), &size);
-    if (r == ERROR_SUCCESS && type != REG_DWORD)
-        return Fail(ERROR_INVALID_PARAMETER, "the value changed its type");
-    if (r == ERROR_SUCCESS)
-        *value = number;
-    return r;
+    if (!IsValidHandle(hKey))
+        return Fail(ERROR_INVALID_HANDLE, "invalid registry handle");
+    // Type and number come from one read, so another process cannot change the value between.
+    return tb::ReadHive(hKey->nHive, [&](const CRegNode& root) {
+        const RegValue* found = nullptr;
+        if (LONG r = FindValue(root, hKey, valueName, &found); r != ERROR_SUCCESS)
+            return r;
+        if (found->dwType != REG_DWORD)
+            return Fail(ERROR_INVALID_PARAMETER,
+                        KeyText(hKey) + ": \"" + valueName + "\" is not a dword");
+        *value = found->dwNumber;
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegSetDword(HKEY hKey, const std::string& valueName, DWORD value) {
