@@ -12,11 +12,6 @@ using namespace tb::test;
 
 namespace {
 
-std::string Bin() {
-    const std::string dir = ProgramDir();
-    return dir.empty() ? TB_BUILT_PROGRAM_DIR : dir;
-}
-
 struct CliRun {
     int code = -1;
     std::string out;
@@ -25,7 +20,7 @@ struct CliRun {
 // Runs tessera with the arguments (already quoted where needed); stderr is dropped.
 CliRun Tessera(const std::string& args) {
     CliRun r;
-    const std::string cmd = "'" + Bin() + "/tessera' " + args + " 2>/dev/null";
+    const std::string cmd = "'" + ProgramDir() + "/tessera' " + args + " 2>/dev/null";
     FILE* p = popen(cmd.c_str(), "r");
     if (!p)
         return r;
@@ -39,13 +34,13 @@ CliRun Tessera(const std::string& args) {
 }
 
 std::string Template() {
-    return "'" + Bin() + "/blueglassbar.tsq'";
+    return "'" + ProgramDir() + "/blueglassbar.tsq'";
 }
 
 class TesseraTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(Tessera("register '" + Bin() + "/TesseraBrisko.so'").code, 0);
+        ASSERT_EQ(Tessera("register '" + ProgramDir() + "/TesseraBrisko.so'").code, 0);
     }
 };
 
@@ -58,8 +53,8 @@ std::string FirstLine(const std::string& text) {
 TEST_F(TesseraTest, ListsTheRegisteredComponent) {
     CliRun r = Tessera("list");
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "{B2471160-D234-11D2-B481-00400533CDD6}\tTesseraServer.Brisko\t" + Bin() +
-                         "/TesseraBrisko.so\n");
+    EXPECT_EQ(r.out, "{B2471160-D234-11D2-B481-00400533CDD6}\tTesseraServer.Brisko\t" +
+                         ProgramDir() + "/TesseraBrisko.so\n");
 }
 
 TEST_F(TesseraTest, InfoShowsTheCatalogueData) {
@@ -86,7 +81,7 @@ TEST_F(TesseraTest, HtmlOpeningTagFollowsTheMode) {
 TEST_F(TesseraTest, ResourcesListTheClassFileFromTheProgramFolder) {
     CliRun r = Tessera("resources " + Template());
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "tlwbtn.class\t" + Bin() + "/\t\n");
+    EXPECT_EQ(r.out, "tlwbtn.class\t" + ProgramDir() + "/\t\n");
 }
 
 TEST_F(TesseraTest, SavedFileReadsBackTheSame) {
@@ -98,7 +93,8 @@ TEST_F(TesseraTest, SavedFileReadsBackTheSame) {
         EXPECT_EQ(Tessera(std::string(command) + " '" + dir.file("b.tsq") + "'").out,
                   Tessera(std::string(command) + " '" + dir.file("a.tsq") + "'").out);
     EXPECT_EQ(Tessera("info '" + dir.file("b.tsq") + "'").out, Tessera("info " + Template()).out);
-    EXPECT_EQ(ReadFileBytes(dir.file("tlwbtn.class")), ReadFileBytes(Bin() + "/tlwbtn.class"));
+    EXPECT_EQ(ReadFileBytes(dir.file("tlwbtn.class")),
+              ReadFileBytes(ProgramDir() + "/tlwbtn.class"));
 }
 
 TEST_F(TesseraTest, RenderWritesAPngOfTheAppletSize) {
@@ -134,7 +130,7 @@ TEST_F(TesseraTest, FailuresExitWithOne) {
     EXPECT_EQ(Tessera("frobnicate").code, 1);
     EXPECT_EQ(Tessera("register '" + dir.file("none.so") + "'").code, 1);
     EXPECT_EQ(Tessera("info --help").code, 0);
-    ASSERT_EQ(Tessera("unregister '" + Bin() + "/TesseraBrisko.so'").code, 0);
+    ASSERT_EQ(Tessera("unregister '" + ProgramDir() + "/TesseraBrisko.so'").code, 0);
     EXPECT_EQ(Tessera("list").out, "");
     EXPECT_EQ(Tessera("html " + Template()).code, 1);
 }

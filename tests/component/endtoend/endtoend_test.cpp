@@ -15,18 +15,13 @@ using namespace tb::test;
 
 namespace {
 
-std::string BuiltProgramDir() {
-    const std::string dir = ProgramDir();
-    return dir.empty() ? TB_BUILT_PROGRAM_DIR : dir;
-}
-
 const char kClsid[] = "{B2471160-D234-11D2-B481-00400533CDD6}";
 const char kCatid[] = "{2542EDC1-7EFB-11D2-8CA5-0088CC081531}";
 
 class ModuleTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_strModule = BuiltProgramDir() + "/TesseraBrisko.so";
+        m_strModule = ProgramDir() + "/TesseraBrisko.so";
         m_hModule = dlopen(m_strModule.c_str(), RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(m_hModule, nullptr) << dlerror();
     }
@@ -123,7 +118,7 @@ TEST_F(ModuleTest, EveryMemberAnswersByDispidAndByName) {
     EXPECT_EQ(w.CallMethod(28, VT_BOOL, site.file("w.tsq"), int16_t(0)).value.boolVal,
               VARIANT_TRUE);
     EXPECT_EQ(ReadFileBytes(site.file("tlwbtn.class")),
-              ReadFileBytes(BuiltProgramDir() + "/tlwbtn.class"));
+              ReadFileBytes(ProgramDir() + "/tlwbtn.class"));
 
     COleDispatchDriver r;
     ASSERT_EQ(r.CreateDispatch("TesseraServer.Brisko"), S_OK);
@@ -144,8 +139,8 @@ TEST_F(ModuleTest, EveryMemberAnswersByDispidAndByName) {
     EXPECT_EQ(r.CallMethod(18, VT_BSTR, int16_t(0)).value.bstrVal, "cursor");
     EXPECT_EQ(r.CallMethod(21, VT_I2).value.iVal, 1);
     EXPECT_EQ(r.CallMethod(22, VT_BSTR, int16_t(0)).value.bstrVal, "tlwbtn.class");
-    EXPECT_EQ(r.CallMethod(23, VT_BSTR, int16_t(0)).value.bstrVal, BuiltProgramDir() + "/");
-    EXPECT_EQ(r.CallMethod(25, VT_BSTR, "tlwbtn.class").value.bstrVal, BuiltProgramDir() + "/");
+    EXPECT_EQ(r.CallMethod(23, VT_BSTR, int16_t(0)).value.bstrVal, ProgramDir() + "/");
+    EXPECT_EQ(r.CallMethod(25, VT_BSTR, "tlwbtn.class").value.bstrVal, ProgramDir() + "/");
     EXPECT_EQ(r.CallMethod(27, VT_BOOL, "/pub/").value.boolVal, VARIANT_TRUE);
     EXPECT_EQ(r.CallMethod("GetResourceLocalPath", VT_BSTR, int16_t(0)).value.bstrVal, "/pub/");
     EXPECT_EQ(r.CallMethod(24, VT_BSTR, int16_t(0)).value.bstrVal, "");
@@ -188,5 +183,5 @@ TEST_F(ModuleTest, BareFileNameIsWrittenInTheCurrentFolder) {
     EXPECT_TRUE(bRead);
     EXPECT_TRUE(tb::test::ReadFileBytes(cwd.file("bare.tsq")).size() > 0);
     EXPECT_EQ(ReadFileBytes(cwd.file("tlwbtn.class")),
-              ReadFileBytes(BuiltProgramDir() + "/tlwbtn.class"));
+              ReadFileBytes(ProgramDir() + "/tlwbtn.class"));
 }

@@ -102,7 +102,7 @@ TEST(WidgetFileReader, LfOnlyFileReadsLikeCrLf) {
 
 TEST(WidgetFileReader, SampleWidgetFileFixture) {
     WidgetConfig config;
-    ASSERT_TRUE(config.Read(TB_WIDGETFILE_FIXTURES "/blue.tsq"));
+    ASSERT_TRUE(config.Read(tb::test::SourceDir() + "/tests/data/widgetfiles/blue.tsq"));
     EXPECT_EQ(config.Description().Size(), 6u);
     EXPECT_EQ(config.PeekDescription("ProgID"), "TesseraServer.Brisko");
     EXPECT_EQ(config.PeekDescription("PreviewPath"), "");
@@ -123,7 +123,7 @@ TEST(WidgetFileReader, SampleWidgetFileFixture) {
 
 TEST(WidgetFileReader, HandEditedFixtureWithOddCaseCountsAndLineEnds) {
     WidgetConfig config;
-    ASSERT_TRUE(config.Read(TB_WIDGETFILE_FIXTURES "/odd-lf.tsq"));
+    ASSERT_TRUE(config.Read(tb::test::SourceDir() + "/tests/data/widgetfiles/odd-lf.tsq"));
     EXPECT_EQ(config.PeekDescription("Title"), "Odd one");
     EXPECT_EQ(config.PeekDescription("title"), "lower-case key is another key");
     EXPECT_EQ(config.Description().Size(), 2u);
