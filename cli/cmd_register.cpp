@@ -17,7 +17,7 @@ namespace tb::cli {
 namespace {
 
 int CallEntryPoint(const std::string& module, const char* entryPoint, const char* done) {
-    if (!FileExists(module) || DirectoryExists(module))
+    if (!FileExists(module))
         return Fail("no such module: " + module);
     // The module records where it was loaded from; that must not depend on our folder.
     std::unique_ptr<char, decltype(&free)> absolute(realpath(module.c_str(), nullptr), &free);

@@ -40,7 +40,7 @@ int RunRender(const CliArgs& args) {
     if (nState < 1 || nState > 3)
         return Fail("--state must be 1 (normal), 2 (mouse over) or 3 (clicked)");
     const std::string& in = args.positional[0];
-    if (!FileExists(in) || DirectoryExists(in))
+    if (!FileExists(in))
         return Fail("no such widget file: " + in);
 
     // The design is read as the component reads it; the object is never handed to a host.

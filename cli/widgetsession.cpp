@@ -68,8 +68,8 @@ bool CWidgetSession::Read(const std::string& path, std::string* error) {
 }
 
 bool CWidgetSession::Open(const std::string& path, bool bNeedOwner, std::string* error) {
-    // A directory opens for reading on some systems; it is never a widget file.
-    if (!FileExists(path) || DirectoryExists(path)) {
+    // Only a regular file counts: a directory opens for reading on some systems.
+    if (!FileExists(path)) {
         *error = "no such widget file: " + path;
         return false;
     }
