@@ -10,7 +10,32 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/numfmt.h"
+
 namespace tb::bench {
+
+// The command line every benchmark program takes: design sizes in buttons (default 10 100
+// 1000 10000) and --reps=N.
+struct CBenchOptions {
+    std::vector<int> sizes;
+    int nReps = 0; // 0: chosen by size
+};
+
+inline CBenchOptions BenchOptionsFrom(int argc, char** argv) {
+    CBenchOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.starts_with("--reps=")) {
+            options.nReps = std::max(1, AtoI(arg.substr(7)));
+            continue;
+        }
+        if (const int n = AtoI(arg); n > 0)
+            options.sizes.push_back(n);
+    }
+    if (options.sizes.empty())
+        options.sizes = {10, 100, 1000, 10000};
+    return options;
+}
 
 template <class Context> struct CBenchStep {
     std::string strName;

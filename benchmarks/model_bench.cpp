@@ -7,7 +7,6 @@
 #include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
 #include "model/archive.h"
-#include "platform/core/numfmt.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -54,29 +53,6 @@ std::vector<CBenchStep<CModelContext>> ModelSteps() {
     };
 }
 
-struct COptions {
-    std::vector<int> sizes;
-    int nReps = 0; // 0: chosen by size
-};
-
-COptions OptionsFrom(int argc, char** argv) {
-    COptions options;
-    std::vector<int>& sizes = options.sizes;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg.starts_with("--reps=")) {
-            options.nReps = std::max(1, tb::AtoI(arg.substr(7)));
-            continue;
-        }
-        const int n = tb::AtoI(arg);
-        if (n > 0)
-            sizes.push_back(n);
-    }
-    if (sizes.empty())
-        sizes = {10, 100, 1000, 10000};
-    return options;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -89,7 +65,7 @@ int main(int argc, char** argv) {
     tb::bench::PrintHeader(steps);
 
     int nFailures = 0;
-    const COptions options = OptionsFrom(argc, argv);
+    const tb::bench::CBenchOptions options = tb::bench::BenchOptionsFrom(argc, argv);
     for (int nButtons : options.sizes) {
         CModelContext context;
         tb::bench::BuildDesign(context.applet, nButtons, shape);

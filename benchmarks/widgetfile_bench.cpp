@@ -7,7 +7,6 @@
 #include "benchmarks/designbuilder.h"
 #include "component/widgetconfig.h"
 #include "model/appletparameters.h"
-#include "platform/core/numfmt.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -47,22 +46,6 @@ std::vector<CBenchStep<CFileContext>> FileSteps() {
     };
 }
 
-std::vector<int> SizesFrom(int argc, char** argv, int& nReps) {
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg.starts_with("--reps=")) {
-            nReps = std::max(1, tb::AtoI(arg.substr(7)));
-            continue;
-        }
-        if (const int n = tb::AtoI(arg); n > 0)
-            sizes.push_back(n);
-    }
-    if (sizes.empty())
-        sizes = {10, 100, 1000, 10000};
-    return sizes;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -75,13 +58,14 @@ int main(int argc, char** argv) {
                 shape.nSubItemsPerItem);
     tb::bench::PrintHeader(steps);
 
-    int nReps = 0;
+    const tb::bench::CBenchOptions options = tb::bench::BenchOptionsFrom(argc, argv);
     int nFailures = 0;
-    for (int nButtons : SizesFrom(argc, argv, nReps)) {
+    for (int nButtons : options.sizes) {
         CFileContext context;
         context.strPath = strFolder + "/design.tsq";
         tb::bench::BuildDesign(context.applet, nButtons, shape);
-        const int reps = nReps > 0 ? nReps : std::max(3, tb::bench::RepetitionsFor(nButtons) / 4);
+        const int reps = options.nReps > 0 ? options.nReps
+                                           : std::max(3, tb::bench::RepetitionsFor(nButtons) / 4);
         std::vector<double> seconds;
         for (const auto& step : steps)
             seconds.push_back(tb::bench::TimeBest(step, context, reps));
