@@ -2,6 +2,7 @@
 
 #include "component/briskoids.h"
 #include "component/componentstate.h"
+#include "model/gatherfiles.h"
 #include "model/marquelitem.h"
 #include "model/storagewalk.h"
 #include "platform/core/paths.h"

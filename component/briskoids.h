@@ -20,7 +20,4 @@ inline constexpr int32_t kIdsMessageText = 4;
 inline constexpr int32_t kIdsTipsText = 5;
 inline constexpr int32_t kIdiBrisko = 4000;
 
-// The applet class file every page with the widget needs.
-inline constexpr char kAppletClassFile[] = "tlwbtn.class";
-
 } // namespace tb
