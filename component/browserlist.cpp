@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/core/asciitext.h"
 #include "platform/core/numfmt.h"
 #include "platform/core/paths.h"
 #include "platform/profile/profile.h"
@@ -59,10 +60,7 @@ std::string VersionBeforeParenthesis(const std::string& currentVersion) {
 int PathSlot(const std::string& name) {
     if (name.size() < 5 || name.size() > 14)
         return 0;
-    std::string prefix = name.substr(0, 4);
-    for (char& c : prefix)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (prefix != "path" || name[4] == '0')
+    if (!tb::StartsWithNoCase(name, "path") || name[4] == '0')
         return 0;
     long long slot = 0;
     for (size_t i = 4; i < name.size(); ++i) {

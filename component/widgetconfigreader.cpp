@@ -6,6 +6,7 @@
 #include "component/widgetconfig.h"
 #include "component/widgetmarkers.h"
 
+#include "platform/core/asciitext.h"
 #include "platform/core/numfmt.h"
 
 #include <cstdint>
@@ -17,38 +18,13 @@ namespace {
 
 using tb::CLineReader;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    return true;
-}
-
 // A line split at its first '=' into a trimmed key and value; false when there is no '='.
 bool SplitKey(std::string_view line, std::string_view& key, std::string_view& value) {
     size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return false;
-    key = Trim(line.substr(0, equals));
-    value = Trim(line.substr(equals + 1));
+    key = tb::TrimCSpace(line.substr(0, equals));
+    value = tb::TrimCSpace(line.substr(equals + 1));
     return true;
 }
 
@@ -64,7 +40,7 @@ public:
 
     const std::string& Line() const { return m_line; }
     bool Next() { return m_reader.ReadLine(m_line); }
-    bool LineIs(std::string_view marker) const { return EqualsNoCase(m_line, marker); }
+    bool LineIs(std::string_view marker) const { return tb::EqualsNoCase(m_line, marker); }
 
     // Reads lines until one matches the marker; false when the stream ends first.
     bool SkipTo(std::string_view marker) {
@@ -85,7 +61,7 @@ public:
     }
     bool CurrentKeyIs(std::string_view name, std::string_view& value) const {
         std::string_view key;
-        return SplitKey(m_line, key, value) && EqualsNoCase(key, name);
+        return SplitKey(m_line, key, value) && tb::EqualsNoCase(key, name);
     }
 
 private:
@@ -111,13 +87,13 @@ void ReadMapPart(CPartStream& in, tb::CHashOrderMap& map, std::string_view begin
 void ParseResourceLine(std::string_view line, ResourceEntry& entry) {
     size_t first = line.find('=');
     size_t last = line.rfind('=');
-    entry.Name = Trim(line.substr(0, first));
+    entry.Name = tb::TrimCSpace(line.substr(0, first));
     if (first == last) {
-        entry.LocalPath = Trim(line.substr(first + 1));
+        entry.LocalPath = tb::TrimCSpace(line.substr(first + 1));
         entry.WebPath.clear();
     } else {
-        entry.LocalPath = Trim(line.substr(first + 1, last - first - 1));
-        entry.WebPath = Trim(line.substr(last + 1));
+        entry.LocalPath = tb::TrimCSpace(line.substr(first + 1, last - first - 1));
+        entry.WebPath = tb::TrimCSpace(line.substr(last + 1));
     }
 }
 

@@ -4,10 +4,6 @@ namespace tb {
 
 namespace {
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 size_t DeclaredArgCount(const DispMemberInfo& m) {
     size_t n = 0;
     while (n < m.args.size() && m.args[n] != VT_EMPTY)
@@ -16,13 +12,6 @@ size_t DeclaredArgCount(const DispMemberInfo& m) {
 }
 
 } // namespace
-
-bool DispNameEquals(const char* a, const char* b) {
-    for (; *a && *b; ++a, ++b)
-        if (Lower(*a) != Lower(*b))
-            return false;
-    return *a == *b;
-}
 
 HRESULT PrepareDispCall(const DispMemberInfo& m, WORD flags, const DISPPARAMS* params, bool* isPut,
                         DispArgs* args, UINT* argErr) {

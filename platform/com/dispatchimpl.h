@@ -27,6 +27,7 @@
 
 #include "platform/com/interfaces.h"
 #include "platform/com/serverlock.h"
+#include "platform/core/asciitext.h"
 
 enum class DispKind : uint8_t {
     Method,      // DISPATCH_METHOD
@@ -54,9 +55,6 @@ template <class T> struct DispEntry : DispMemberInfo {
 };
 
 namespace tb {
-
-// ASCII case-insensitive comparison of member names.
-bool DispNameEquals(const char* a, const char* b);
 
 // Checks a call against its member and collects the coerced arguments in call order.
 // *isPut tells which handler to run. Errors: DISP_E_MEMBERNOTFOUND (a kind the member does
@@ -161,7 +159,7 @@ private:
         if (!name)
             return nullptr;
         for (const DispEntry<T>& e : T::DispTable())
-            if (tb::DispNameEquals(e.pszName, name))
+            if (tb::EqualsNoCase(e.pszName, name))
                 return &e;
         return nullptr;
     }

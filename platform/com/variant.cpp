@@ -5,38 +5,15 @@
 #include <limits>
 #include <utility>
 
+#include "platform/core/asciitext.h"
 #include "platform/core/numfmt.h"
 
 namespace {
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
 // A whole string that is one decimal number (surrounding white space allowed). The value is
 // read by the locale-independent helper; this only decides whether the text is a number.
 bool ParseNumber(std::string_view text, double* value) {
-    size_t b = 0, e = text.size();
-    while (b < e && IsSpace(text[b]))
-        ++b;
-    while (e > b && IsSpace(text[e - 1]))
-        --e;
-    std::string_view t = text.substr(b, e - b);
+    std::string_view t = tb::TrimCSpace(text);
     size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-'))
         ++i;
@@ -94,11 +71,11 @@ HRESULT ToDouble(const VARIANT& v, double* out) {
         *out = v.date;
         return S_OK;
     case VT_BSTR:
-        if (EqualsNoCase(v.bstrVal, "True")) {
+        if (tb::EqualsNoCase(v.bstrVal, "True")) {
             *out = -1.0;
             return S_OK;
         }
-        if (EqualsNoCase(v.bstrVal, "False")) {
+        if (tb::EqualsNoCase(v.bstrVal, "False")) {
             *out = 0.0;
             return S_OK;
         }

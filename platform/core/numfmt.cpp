@@ -1,19 +1,13 @@
 #include "platform/core/numfmt.h"
 
+#include "platform/core/asciitext.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 
 namespace tb {
-
-namespace {
-
-bool IsCSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-} // namespace
 
 int AtoI(std::string_view text) {
     size_t i = 0;

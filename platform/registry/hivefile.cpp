@@ -183,10 +183,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
-    return s.size() >= prefix.size() && FoldCase(s.substr(0, prefix.size())) == FoldCase(prefix);
-}
-
 // A quoted text at the start of *s; advances past the closing quote. A backslash escapes
 // '\' and '"'; before any other character it stands for itself, as hand-written paths expect.
 bool ReadQuoted(std::string_view* s, std::string* out) {

@@ -2,14 +2,6 @@
 
 namespace tb {
 
-std::string FoldCase(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return folded;
-}
-
 CRegNode* CRegNode::child(std::string_view name) const {
     auto it = m_mapChildIndex.find(FoldCase(name));
     return it == m_mapChildIndex.end() ? nullptr : m_vecChildren[it->second].get();

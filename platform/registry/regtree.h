@@ -9,12 +9,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/core/asciitext.h"
 #include "platform/registry/registry.h"
 
 namespace tb {
-
-// ASCII lower case, the form names are compared in.
-std::string FoldCase(std::string_view name);
 
 struct RegValue {
     std::string strName;

@@ -1,0 +1,33 @@
+#include "platform/core/asciitext.h"
+
+namespace tb {
+
+std::string_view TrimCSpace(std::string_view text) {
+    while (!text.empty() && IsCSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsCSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string FoldCase(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded)
+        c = LowerAscii(c);
+    return folded;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+} // namespace tb
