@@ -3,7 +3,6 @@
 #include "component/briskoids.h"
 #include "component/componentstate.h"
 #include "model/gatherfiles.h"
-#include "model/marquelitem.h"
 #include "model/storagewalk.h"
 #include "platform/core/paths.h"
 
@@ -85,16 +84,9 @@ std::string CBrisko::GetPreviewPath() {
 void CBrisko::RebuildResourceList() {
     config.ClearResources();
     config.AddResource({tb::kAppletClassFile, tb::ComponentFolder() + "/", applet.m_strWebPath});
-    AddFileResource(config, applet.m_strBackImage, applet.m_strWebPathBackImage);
-    AddFileResource(config, applet.m_strBackAudio, applet.m_strWebPathBackAudio);
-    tb::StorageNumberingWalk(applet, false, nullptr);
-    for (CMarquelItem* pItem : applet.m_flatItems) {
-        AddFileResource(config, pItem->m_strImageNormal, pItem->m_strWebPathImageNormal);
-        AddFileResource(config, pItem->m_strImageOver, pItem->m_strWebPathImageOver);
-        AddFileResource(config, pItem->m_strImageClick, pItem->m_strWebPathImageClick);
-        AddFileResource(config, pItem->m_strAudioOver, pItem->m_strWebPathAudioOver);
-        AddFileResource(config, pItem->m_strAudioClick, pItem->m_strWebPathAudioClick);
-    }
+    tb::ForEachFileReference(applet, [this](std::string& strPath, const std::string& strWebPath) {
+        AddFileResource(config, strPath, strWebPath);
+    });
 }
 
 void CBrisko::EnsureResourcesCurrent() {

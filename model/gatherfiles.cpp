@@ -3,7 +3,6 @@
 #include "model/appletparameters.h"
 #include "model/copyresources.h"
 #include "model/filecompare.h"
-#include "model/marquelitem.h"
 #include "model/storagewalk.h"
 #include "platform/core/paths.h"
 
@@ -64,22 +63,10 @@ void CAppletParameters::GatherFiles(const std::string& strDestFolder, short nMod
 
     tb::CHandledPaths handled;
     std::vector<std::string*> conflicts;
-    auto gather = [&](std::string& strReference) {
+    tb::ForEachFileReference(*this, [&](std::string& strReference, const std::string&) {
         if (GatherOne(strReference, strDest, handled, nMode) == tb::GatherOutcome::Conflict)
             conflicts.push_back(&strReference);
-    };
-
-    gather(m_strBackImage);
-    gather(m_strBackAudio);
-
-    tb::StorageNumberingWalk(*this, /*bSetGeometry=*/false, nullptr);
-    for (CMarquelItem* pItem : m_flatItems) {
-        gather(pItem->m_strImageNormal);
-        gather(pItem->m_strImageOver);
-        gather(pItem->m_strImageClick);
-        gather(pItem->m_strAudioOver);
-        gather(pItem->m_strAudioClick);
-    }
+    });
 
     if (!conflicts.empty() && pHandler)
         pHandler->CopyResources(conflicts, strDest);

@@ -89,6 +89,21 @@ void StorageNumberingWalk(CAppletParameters& applet, bool bSetGeometry, IStorage
     NumberMenus(applet, MenuSelection::All, pSink);
 }
 
+void ForEachFileReference(
+    CAppletParameters& applet,
+    const std::function<void(std::string& strPath, const std::string& strWebPath)>& visit) {
+    visit(applet.m_strBackImage, applet.m_strWebPathBackImage);
+    visit(applet.m_strBackAudio, applet.m_strWebPathBackAudio);
+    StorageNumberingWalk(applet, /*bSetGeometry=*/false, nullptr);
+    for (CMarquelItem* pItem : applet.m_flatItems) {
+        visit(pItem->m_strImageNormal, pItem->m_strWebPathImageNormal);
+        visit(pItem->m_strImageOver, pItem->m_strWebPathImageOver);
+        visit(pItem->m_strImageClick, pItem->m_strWebPathImageClick);
+        visit(pItem->m_strAudioOver, pItem->m_strWebPathAudioOver);
+        visit(pItem->m_strAudioClick, pItem->m_strWebPathAudioClick);
+    }
+}
+
 std::string MenuLinkValue(const CAppletParameters& applet, MenuSelection selection) {
     // Whether a menu was numbered follows from the selection; its m_nIndex alone may be left
     // over from an earlier walk.

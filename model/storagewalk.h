@@ -5,6 +5,7 @@
 // empty ones included; the HTML takes only what the applet shows. Writing either form and
 // gathering files all follow this order.
 
+#include <functional>
 #include <string>
 
 class CAppletParameters;
@@ -34,6 +35,14 @@ void NumberMenus(CAppletParameters& applet, MenuSelection selection, IStorageWal
 // With bSetGeometry, each button's normalised rectangle is copied into its top-level menu
 // first. Takes every menu. The sink may be null.
 void StorageNumberingWalk(CAppletParameters& applet, bool bSetGeometry, IStorageWalkSink* pSink);
+
+// Every file reference of the design with its web path, in the order the resource list and
+// the gathering of files take them: background image, background sound, then each item's
+// Normal, Mouse Over and Click images and its two sounds, items in storage order. Numbers
+// every menu on the way; the visitor may change the path.
+void ForEachFileReference(
+    CAppletParameters& applet,
+    const std::function<void(std::string& strPath, const std::string& strWebPath)>& visit);
 
 // The "Misc" value after NumberMenus with the same selection: the menu count, the item
 // counts, "-m," for each button's menu, then "i-m," for each flat item's sub-menu.
