@@ -17,17 +17,6 @@ namespace tb::cli {
 
 namespace {
 
-// A view that asks for one state for every button and repaints nothing.
-class CRenderView : public IDrawView {
-public:
-    explicit CRenderView(int nState) : m_nState(nState) {}
-    void InvalidateObject(CDrawObj*) override {}
-    int CurrentDrawState() const override { return m_nState; }
-
-private:
-    int m_nState;
-};
-
 // Canvases beyond this are refused rather than allocated.
 constexpr int kMaxCanvasSide = 8192;
 
@@ -68,7 +57,7 @@ int RunRender(const CliArgs& args) {
     QGuiApplication app(argc, argv);
 
     CQtSurface surface(applet.m_nWidth, applet.m_nHeight);
-    CRenderView view(nState);
+    CFixedStateView view(nState);
     PaintAppletCanvas(surface, CRect(0, 0, applet.m_nWidth, applet.m_nHeight), applet, &view,
                       false);
     if (!surface.Image().save(QString::fromStdString(args.positional[1]), "PNG"))

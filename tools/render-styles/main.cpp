@@ -22,16 +22,6 @@ constexpr COLORREF kInk = RGB(0, 0, 0);
 constexpr int kCell = 110;
 constexpr int kLeft = 150;
 
-class FixedStateView : public IDrawView {
-public:
-    explicit FixedStateView(int state) : m_nState(state) {}
-    void InvalidateObject(CDrawObj*) override {}
-    int CurrentDrawState() const override { return m_nState; }
-
-private:
-    int m_nState;
-};
-
 void Caption(CSurface& s, int x, int y, const std::string& text) {
     LOGFONT lf;
     lf.lfHeight = -12;
@@ -103,7 +93,7 @@ int main(int argc, char** argv) {
         button.menu->m_items.front()->m_strLabel = "Button\r\nstate " + std::to_string(state);
         button.menu->m_states[1].m_nTextAlign = 1;
         button.menu->m_states[2].m_nTextAlign = 2;
-        FixedStateView view(state);
+        CFixedStateView view(state);
         button.Draw(&s, &view);
     }
     y += 80;

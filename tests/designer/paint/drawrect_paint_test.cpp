@@ -18,14 +18,6 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-class FakeView : public IDrawView {
-public:
-    explicit FakeView(int state) : m_nState(state) {}
-    void InvalidateObject(CDrawObj*) override {}
-    int CurrentDrawState() const override { return m_nState; }
-    int m_nState;
-};
-
 // A borderless button, solid red, green and blue in the three states.
 std::unique_ptr<CDrawRect> MakeButton(const CRect& bounds) {
     auto b = std::make_unique<CDrawRect>(bounds);
@@ -45,7 +37,7 @@ protected:
 
 TEST_F(DrawRectPaint, PaintsOnlyInsideItsBoundsAndInvertedBoundsAlike) {
     CMemorySurface a(30, 20, kCanvas), b(30, 20, kCanvas);
-    FakeView view(1);
+    CFixedStateView view(1);
     MakeButton({4, 3, 24, 13})->Draw(&a, &view);
     MakeButton({24, 13, 4, 3})->Draw(&b, &view);
     EXPECT_EQ(a.Pixels(), b.Pixels());
@@ -73,13 +65,13 @@ TEST_F(DrawRectPaint, TransparentBackgroundKeepsTheCanvasBehindTheButton) {
 TEST_F(DrawRectPaint, StateComesFromTheViewOrStaysAsLastPainted) {
     CMemorySurface s(10, 10, kCanvas);
     auto button = MakeButton({0, 0, 10, 10});
-    FakeView over(2), labelPage(0), hintPage(4);
+    CFixedStateView over(2), labelPage(0), hintPage(4);
     button->Draw(&s, &over);
     EXPECT_EQ(s.GetPixel(5, 5), kGreen);
     EXPECT_EQ(tb::LastPaintedState(), 2);
     button->Draw(&s, &labelPage);
     EXPECT_EQ(s.GetPixel(5, 5), kGreen);
-    FakeView clicked(3);
+    CFixedStateView clicked(3);
     button->Draw(&s, &clicked);
     EXPECT_EQ(s.GetPixel(5, 5), kBlue);
     button->Draw(&s, &hintPage);
@@ -139,7 +131,7 @@ TEST_F(DrawRectPaint, CanvasPaintsAppletThenButtonsInStackingOrderWithHandles) {
     params.m_selection.push_back(lower);
 
     CMemorySurface s(20, 20, RGB(0, 0, 0));
-    FakeView view(1);
+    CFixedStateView view(1);
     tb::PaintAppletCanvas(s, {0, 0, 20, 20}, params, &view, false);
     EXPECT_EQ(s.GetPixel(0, 10), RGB(50, 50, 50));
     EXPECT_EQ(s.GetPixel(19, 1), RGB(50, 50, 50));
