@@ -87,33 +87,34 @@ void CQtSurface::OnFontChanged() {
     m_font.reset();
 }
 
+const QFont& CQtSurface::CurrentFont() {
+    if (!m_font)
+        m_font = tb::FontFromLogFont(GetFont());
+    return *m_font;
+}
+
 int CQtSurface::MeasureLineWidth(std::string_view line) {
     if (!HaveFonts())
         return tb::FixedCellLineWidth(GetFont(), line);
-    if (!m_font)
-        m_font = tb::FontFromLogFont(GetFont());
-    return QFontMetrics(*m_font).horizontalAdvance(
-        QString::fromUtf8(line.data(), qsizetype(line.size())));
+    return QFontMetrics(CurrentFont())
+        .horizontalAdvance(QString::fromUtf8(line.data(), qsizetype(line.size())));
 }
 
 int CQtSurface::LineHeight() {
     if (!HaveFonts())
         return tb::FixedCellLineHeight(GetFont());
-    if (!m_font)
-        m_font = tb::FontFromLogFont(GetFont());
-    return QFontMetrics(*m_font).height();
+    return QFontMetrics(CurrentFont()).height();
 }
 
 void CQtSurface::DevDrawTextLine(std::string_view line, int x, int y, const CRect& clip) {
     if (!HaveFonts() || line.empty() || m_image.isNull())
         return;
-    if (!m_font)
-        m_font = tb::FontFromLogFont(GetFont());
+    const QFont& font = CurrentFont();
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setClipRect(tb::ToQRect(clip));
-    painter.setFont(*m_font);
+    painter.setFont(font);
     painter.setPen(tb::ToQColor(TextColor()));
-    painter.drawText(QPoint(x, y + QFontMetrics(*m_font).ascent()),
+    painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()),
                      QString::fromUtf8(line.data(), qsizetype(line.size())));
 }

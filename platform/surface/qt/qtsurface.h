@@ -46,6 +46,8 @@ protected:
 
 private:
     bool HaveFonts() const;
+    // The Qt font of the selected logical font, built on first use after a change.
+    const QFont& CurrentFont();
 
     QImage m_image;
     std::optional<QFont> m_font; // built on first use
