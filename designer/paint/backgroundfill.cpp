@@ -28,27 +28,9 @@ void FillBackground(CSurface& surface, const CRect& rect, COLORREF c1, COLORREF 
     if (n <= 0)
         return;
 
-    const CRect clip = surface.GetClipBox();
-    const int64_t lo = horizontalLines ? clip.top : clip.left;
-    const int64_t hi = horizontalLines ? clip.bottom : clip.right;
-    const int64_t start = horizontalLines ? r.top : r.left;
     const int64_t end = horizontalLines ? r.bottom : r.right; // exclusive
-
-    auto line = [&](int64_t i, int64_t pos) {
-        COLORREF cr = BackgroundStepColor(c1, c2, i, n);
-        if (horizontalLines)
-            SolidLine(surface, cr, r.left, pos, r.right, pos);
-        else
-            SolidLine(surface, cr, pos, r.top, pos, r.bottom);
-    };
-    StepRange fromStart = VisibleSteps(start, 1, lo, hi, n);
-    for (int64_t i = fromStart.first; i <= fromStart.last; ++i)
-        line(i, start + i);
-    if (mirrored) {
-        StepRange fromEnd = VisibleSteps(end - 1, -1, lo, hi, n);
-        for (int64_t i = fromEnd.first; i <= fromEnd.last; ++i)
-            line(i, end - 1 - i);
-    }
+    DrawStepLines(surface, r, horizontalLines, n, mirrored, end - 1,
+                  [&](int64_t i) { return BackgroundStepColor(c1, c2, i, n); });
 }
 
 } // namespace tb

@@ -42,6 +42,29 @@ void SolidLine(CSurface& surface, COLORREF cr, int64_t x0, int64_t y0, int64_t x
     surface.LineTo(c(x1), c(y1));
 }
 
+void DrawStepLines(CSurface& surface, const CRect& rect, bool horizontalLines, int64_t count,
+                   bool mirrored, int64_t mirrorStart,
+                   const std::function<COLORREF(int64_t)>& color) {
+    const CRect clip = surface.GetClipBox();
+    const int64_t lo = horizontalLines ? clip.top : clip.left;
+    const int64_t hi = horizontalLines ? clip.bottom : clip.right;
+    const int64_t start = horizontalLines ? rect.top : rect.left;
+    auto line = [&](int64_t i, int64_t pos) {
+        if (horizontalLines)
+            SolidLine(surface, color(i), rect.left, pos, rect.right, pos);
+        else
+            SolidLine(surface, color(i), pos, rect.top, pos, rect.bottom);
+    };
+    const StepRange fromStart = VisibleSteps(start, 1, lo, hi, count);
+    for (int64_t i = fromStart.first; i <= fromStart.last; ++i)
+        line(i, start + i);
+    if (mirrored) {
+        const StepRange fromEnd = VisibleSteps(mirrorStart, -1, lo, hi, count);
+        for (int64_t i = fromEnd.first; i <= fromEnd.last; ++i)
+            line(i, mirrorStart - i);
+    }
+}
+
 void DrawRing(CSurface& surface, const CRect& rect, int64_t k, COLORREF topLeft,
               COLORREF bottomRight) {
     const int64_t l = int64_t(rect.left) + k, t = int64_t(rect.top) + k;

@@ -31,6 +31,13 @@ int ClampChannel(double value, int from, int to);
 // kept in range so that they cannot overflow.
 void SolidLine(CSurface& surface, COLORREF cr, int64_t x0, int64_t y0, int64_t x1, int64_t y1);
 
+// The visible lines of a stepped fill of rect: line i (0 <= i < count) at position
+// start + i, and, when mirrored, again at mirrorStart - i; rows across the rectangle when
+// horizontalLines, else columns down it, each in color(i).
+void DrawStepLines(CSurface& surface, const CRect& rect, bool horizontalLines, int64_t count,
+                   bool mirrored, int64_t mirrorStart,
+                   const std::function<COLORREF(int64_t)>& color);
+
 // Ring k of rect: top edge on row top + k, left on column left + k, bottom on row
 // bottom - 1 - k, right on column right - 1 - k. The top-left colour takes the top row but
 // its last pixel and the left column but its last pixel; the bottom-right colour the rest.

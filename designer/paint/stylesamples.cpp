@@ -30,26 +30,8 @@ void PaintGradient(CSurface& surface, const CRect& rect, COLORREF crFirst, COLOR
                    channel(GetGValue(crFirst), GetGValue(crSecond), GetGValue(crFirst) + i * incG),
                    channel(GetBValue(crFirst), GetBValue(crSecond), GetBValue(crFirst) + i * incB));
     };
-    auto line = [&](int64_t i, int64_t pos) {
-        if (bVertical)
-            tb::SolidLine(surface, color(i), r.left, pos, r.right, pos);
-        else
-            tb::SolidLine(surface, color(i), pos, r.top, pos, r.bottom);
-    };
-
-    const CRect clip = surface.GetClipBox();
-    const int64_t lo = bVertical ? clip.top : clip.left;
-    const int64_t hi = bVertical ? clip.bottom : clip.right;
-    const int64_t start = bVertical ? r.top : r.left;
     const int64_t end = bVertical ? r.bottom : r.right;
-    tb::StepRange fromStart = tb::VisibleSteps(start, 1, lo, hi, n + 1);
-    for (int64_t i = fromStart.first; i <= fromStart.last; ++i)
-        line(i, start + i);
-    if (bMirrored) {
-        tb::StepRange fromEnd = tb::VisibleSteps(end, -1, lo, hi, n + 1);
-        for (int64_t i = fromEnd.first; i <= fromEnd.last; ++i)
-            line(i, end - i);
-    }
+    tb::DrawStepLines(surface, r, bVertical, n + 1, bMirrored, end, color);
 }
 
 namespace {
