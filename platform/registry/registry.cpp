@@ -1,6 +1,7 @@
 #include "platform/registry/registry.h"
 
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <unordered_set>
 #include <vector>
@@ -373,21 +374,33 @@ LONG RegDeleteKey(HKEY hKey, const std::string& subKey) {
     return DeleteKey(hKey, subKey, false);
 }
 
-LONG RegQueryString(HKEY hKey, const std::string& valueName, std::string* value) {
-    if (!value)
-        return Fail(ERROR_INVALID_PARAMETER, "no place for the value");
+namespace {
+
+// One value of the given type, type and data taken from one read of the hive so that
+// another process cannot change the value between.
+LONG QueryTypedValue(HKEY hKey, const std::string& valueName, DWORD dwType, const char* pszTypeWord,
+                     const std::function<void(const RegValue&)>& take) {
     if (!IsValidHandle(hKey))
         return Fail(ERROR_INVALID_HANDLE, "invalid registry handle");
     return tb::ReadHive(hKey->nHive, [&](const CRegNode& root) {
         const RegValue* found = nullptr;
         if (LONG r = FindValue(root, hKey, valueName, &found); r != ERROR_SUCCESS)
             return r;
-        if (found->dwType != REG_SZ)
+        if (found->dwType != dwType)
             return Fail(ERROR_INVALID_PARAMETER,
-                        KeyText(hKey) + ": \"" + valueName + "\" is not a string");
-        *value = found->strText;
+                        KeyText(hKey) + ": \"" + valueName + "\" is not " + pszTypeWord);
+        take(*found);
         return ERROR_SUCCESS;
     });
+}
+
+} // namespace
+
+LONG RegQueryString(HKEY hKey, const std::string& valueName, std::string* value) {
+    if (!value)
+        return Fail(ERROR_INVALID_PARAMETER, "no place for the value");
+    return QueryTypedValue(hKey, valueName, REG_SZ, "a string",
+                           [value](const RegValue& found) { *value = found.strText; });
 }
 
 LONG RegSetString(HKEY hKey, const std::string& valueName, const std::string& value) {
@@ -401,19 +414,8 @@ LONG RegSetString(HKEY hKey, const std::string& valueName, const std::string& va
 LONG RegQueryDword(HKEY hKey, const std::string& valueName, DWORD* value) {
     if (!value)
         return Fail(ERROR_INVALID_PARAMETER, "no place for the value");
-    if (!IsValidHandle(hKey))
-        return Fail(ERROR_INVALID_HANDLE, "invalid registry handle");
-    // Type and number come from one read, so another process cannot change the value between.
-    return tb::ReadHive(hKey->nHive, [&](const CRegNode& root) {
-        const RegValue* found = nullptr;
-        if (LONG r = FindValue(root, hKey, valueName, &found); r != ERROR_SUCCESS)
-            return r;
-        if (found->dwType != REG_DWORD)
-            return Fail(ERROR_INVALID_PARAMETER,
-                        KeyText(hKey) + ": \"" + valueName + "\" is not a dword");
-        *value = found->dwNumber;
-        return ERROR_SUCCESS;
-    });
+    return QueryTypedValue(hKey, valueName, REG_DWORD, "a dword",
+                           [value](const RegValue& found) { *value = found.dwNumber; });
 }
 
 LONG RegSetDword(HKEY hKey, const std::string& valueName, DWORD value) {
