@@ -4,9 +4,9 @@
 
 #include "benchmarks/benchtable.h"
 #include "benchmarks/designbuilder.h"
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
 #include "model/archive.h"
+#include "model/drawrect.h"
 
 #include <algorithm>
 #include <cstdio>

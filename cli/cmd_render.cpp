@@ -8,8 +8,9 @@
 #include "cli/clicommand.h"
 #include "cli/widgetdispids.h"
 #include "component/brisko.h"
-#include "designer/objects/drawview.h"
+#include "designer/paint/buttonpaint.h"
 #include "designer/paint/canvaspaint.h"
+#include "designer/paint/fixedstateview.h"
 #include "platform/core/paths.h"
 #include "platform/surface/qt/qtsurface.h"
 
@@ -58,7 +59,8 @@ int RunRender(const CliArgs& args) {
 
     CQtSurface surface(applet.m_nWidth, applet.m_nHeight);
     CFixedStateView view(nState);
-    PaintAppletCanvas(surface, CRect(0, 0, applet.m_nWidth, applet.m_nHeight), applet, &view,
+    CLastPaintedState last;
+    PaintAppletCanvas(surface, CRect(0, 0, applet.m_nWidth, applet.m_nHeight), applet, &view, last,
                       false);
     if (!surface.Image().save(QString::fromStdString(args.positional[1]), "PNG"))
         return Fail("cannot write " + args.positional[1]);

@@ -6,7 +6,6 @@
 
 #include "component/brisko.h"
 #include "component/componentstate.h"
-#include "designer/paint/paintstate.h"
 #include "model/archive.h"
 
 namespace {
@@ -38,7 +37,6 @@ HRESULT CBrisko::Config() {
     if (!pfnRun)
         return E_NOTIMPL;
 
-    tb::SetLastPaintedState(1);
     CUndoHistory& history = applet.m_history;
     history.undoList.clear();
     history.redoList.clear();

@@ -1,8 +1,8 @@
 // Writing a widget file: the four parts in their fixed layout, every line ending in CR LF.
 
-#include "component/atomicfile.h"
 #include "component/widgetconfig.h"
 #include "component/widgetmarkers.h"
+#include "platform/core/atomicfile.h"
 
 #include "platform/core/numfmt.h"
 

@@ -7,9 +7,9 @@
 // With TB_ARCHIVE_SEEDS set to a folder, the program writes its seed archives there (a fresh
 // design, one new button, two buttons with a selection, a lone menu) and exits.
 
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
 #include "model/archive.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "platform/core/rect.h"
 

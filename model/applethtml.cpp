@@ -2,8 +2,8 @@
 // notice and applet style, one group of parameter lines per shown menu, and the link value
 // that tells the applet how the menus hang together.
 
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
+#include "model/drawrect.h"
 #include "model/htmlwidget.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"

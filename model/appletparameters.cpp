@@ -1,7 +1,7 @@
 #include "model/appletparameters.h"
 
-#include "designer/objects/drawrect.h"
 #include "model/archive.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // Writing the design into the widget file's parameter map and rebuilding it from there.
 
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
 #include "model/archive.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "model/parametermap.h"

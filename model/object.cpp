@@ -1,8 +1,8 @@
 #include "model/object.h"
 
-#include "designer/objects/drawobj.h"
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
+#include "model/drawobj.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 

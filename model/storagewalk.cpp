@@ -1,7 +1,7 @@
 #include "model/storagewalk.h"
 
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "platform/core/numfmt.h"

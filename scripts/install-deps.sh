@@ -9,6 +9,7 @@ PACKAGES=(
     libgtest-dev
     fonts-liberation fontconfig
     locales
+    python3
 )
 
 missing=()

@@ -2,15 +2,16 @@
 
 #include <unordered_set>
 
-#include "designer/objects/drawrect.h"
 #include "designer/paint/backgroundfill.h"
 #include "designer/paint/borderpaint.h"
+#include "designer/paint/buttonpaint.h"
 #include "model/appletparameters.h"
+#include "model/drawrect.h"
 
 namespace tb {
 
-void PaintAppletCanvas(CSurface& surface, const CRect& client, CAppletParameters& params,
-                       IDrawView* pView, bool bShowHandles) {
+void PaintAppletCanvas(CSurface& surface, const CRect& client, const CAppletParameters& params,
+                       IDrawView* pView, CLastPaintedState& last, bool bShowHandles) {
     FillBackground(surface, client, params.m_crBack, params.m_crFade, params.m_nBackStyle);
     DrawBorder(surface, client, params.m_crBorder, params.m_nBorderThick, params.m_nBorderStyle);
     std::unordered_set<const CDrawRect*> selected;
@@ -19,9 +20,9 @@ void PaintAppletCanvas(CSurface& surface, const CRect& client, CAppletParameters
     for (const auto& pButton : params.m_buttons) {
         if (!pButton)
             continue;
-        pButton->Draw(&surface, pView);
+        DrawButton(surface, *pButton, pView, last);
         if (selected.count(pButton.get()))
-            pButton->DrawHandles(&surface, 1);
+            DrawHandles(surface, *pButton, 1);
     }
 }
 

@@ -10,8 +10,11 @@ class IDrawView;
 
 namespace tb {
 
-// bShowHandles: the view is active, so selected buttons get their handles.
-void PaintAppletCanvas(CSurface& surface, const CRect& client, CAppletParameters& params,
-                       IDrawView* pView, bool bShowHandles);
+class CLastPaintedState;
+
+// bShowHandles: the view is active, so selected buttons get their handles. The buttons' state
+// comes from the view, else from `last`, which keeps the state of the last button painted.
+void PaintAppletCanvas(CSurface& surface, const CRect& client, const CAppletParameters& params,
+                       IDrawView* pView, CLastPaintedState& last, bool bShowHandles);
 
 } // namespace tb

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "designer/paint/paintsteps.h"
+#include "platform/surface/offscreen.h"
 #include "platform/surface/surface.h"
 
 void PaintGradient(CSurface& surface, const CRect& rect, COLORREF crFirst, COLORREF crSecond,
@@ -139,25 +140,15 @@ void DrawPickerEntry(CSurface& surface, const CRect& item, int nStyle, bool bSel
                      bool bFocused, const PickerColors& colors,
                      const IStyleSamplePainter& painter) {
     const CRect r = item.Normalized();
-    CRect visible;
-    if (!visible.IntersectRect(r, surface.GetClipBox()))
-        return;
-    std::unique_ptr<CSurface> pMem = surface.CreateCompatible(visible.Width(), visible.Height());
-    if (pMem->GetWidth() == 0)
-        return;
-    pMem->SetViewportOrg(-visible.left, -visible.top);
-    pMem->SelectFont(surface.GetFont());
-
-    pMem->FillSolidRect(r, bSelected ? colors.highlight : colors.window);
-    const COLORREF text = bSelected ? (colors.text ^ 0xFFFFFF) : colors.text;
-    if (bFocused)
-        pMem->DrawFocusRect(r);
-    CRect sample = r;
-    sample.InflateRect(-2, -2);
-    painter.PaintSample(*pMem, sample, nStyle, text);
-
-    surface.BitBlt(visible.left, visible.top, visible.Width(), visible.Height(), *pMem,
-                   visible.left, visible.top);
+    ComposeOffscreen(surface, r, [&](CSurface& memory) {
+        memory.FillSolidRect(r, bSelected ? colors.highlight : colors.window);
+        const COLORREF text = bSelected ? (colors.text ^ 0xFFFFFF) : colors.text;
+        if (bFocused)
+            memory.DrawFocusRect(r);
+        CRect sample = r;
+        sample.InflateRect(-2, -2);
+        painter.PaintSample(memory, sample, nStyle, text);
+    });
 }
 
 } // namespace tb

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/scripteduiservices.h"
 #include "platform/ui/uiservices.h"
+#include "tests/support/scripteduiservices.h"
 
 namespace tb::test {
 

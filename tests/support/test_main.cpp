@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/ui/scripteduiservices.h"
 #include "platform/ui/uiservices.h"
+#include "tests/support/scripteduiservices.h"
 #include "tests/support/tempdir.h"
 
 namespace {

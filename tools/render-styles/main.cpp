@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <string>
 
-#include "designer/objects/drawrect.h"
-#include "designer/objects/drawview.h"
 #include "designer/paint/backgroundfill.h"
 #include "designer/paint/borderpaint.h"
-#include "designer/paint/paintstate.h"
+#include "designer/paint/buttonpaint.h"
+#include "designer/paint/fixedstateview.h"
 #include "designer/paint/stylesamples.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "platform/surface/qt/qtsurface.h"
 
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     }
 
     Caption(s, 10, y + 15, "Button states 1-3");
-    tb::SetLastPaintedState(1);
+    tb::CLastPaintedState last;
     for (int state = 1; state <= 3; ++state) {
         CRect r{kLeft + (state - 1) * 150, y, kLeft + (state - 1) * 150 + 130, y + 50};
         Checker(s, {r.left - 5, r.top - 5, r.right + 5, r.bottom + 5});
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         button.menu->m_states[1].m_nTextAlign = 1;
         button.menu->m_states[2].m_nTextAlign = 2;
         CFixedStateView view(state);
-        button.Draw(&s, &view);
+        tb::DrawButton(s, button, &view, last);
     }
     y += 80;
 

@@ -7,7 +7,7 @@
 
 #include "component/brisko.h"
 #include "component/componentstate.h"
-#include "designer/objects/drawrect.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "tests/support/tempdir.h"

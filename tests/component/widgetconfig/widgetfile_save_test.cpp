@@ -1,5 +1,5 @@
-#include "component/atomicfile.h"
 #include "component/widgetconfig.h"
+#include "platform/core/atomicfile.h"
 
 #include "tests/support/tempdir.h"
 

@@ -1,8 +1,8 @@
 // Gathering the class file and the design's media into one folder, on real files.
 
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
 #include "model/copyresources.h"
+#include "model/drawrect.h"
 #include "model/filecompare.h"
 #include "model/gatherfiles.h"
 #include "model/marquel.h"

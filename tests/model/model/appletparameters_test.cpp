@@ -1,5 +1,5 @@
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
+#include "model/drawrect.h"
 
 #include <gtest/gtest.h>
 

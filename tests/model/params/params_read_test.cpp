@@ -1,8 +1,8 @@
 // Rebuilding a design from stored parameters: hand-written maps and whole round trips.
 
 #include "component/widgetconfig.h"
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "model/parametermap.h"

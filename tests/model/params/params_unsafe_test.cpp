@@ -2,9 +2,9 @@
 // a menu two owners, make it its own ancestor, nest beyond what the program can walk, or claim
 // huge counts must leave a sound model behind.
 
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
 #include "model/archive.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "model/parametermap.h"

@@ -1,7 +1,7 @@
 // The stored parameter form of a design, against texts written out by hand.
 
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "model/parametermap.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "platform/ui/scripteduiservices.h"
 #include "tests/support/scriptedui.h"
+#include "tests/support/scripteduiservices.h"
 
 using namespace tb;
 

@@ -1,4 +1,4 @@
-#include "platform/ui/scripteduiservices.h"
+#include "tests/support/scripteduiservices.h"
 
 #include <utility>
 

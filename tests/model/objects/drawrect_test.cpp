@@ -1,6 +1,6 @@
-#include "designer/objects/drawrect.h"
 #include "model/appletparameters.h"
 #include "model/archive.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "tests/model/model/archivebytes.h"
 #include "tests/model/model/modelcompare.h"

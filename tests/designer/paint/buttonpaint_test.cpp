@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "designer/objects/drawrect.h"
-#include "designer/objects/drawview.h"
+#include "designer/paint/buttonpaint.h"
 #include "designer/paint/canvaspaint.h"
-#include "designer/paint/paintstate.h"
+#include "designer/paint/fixedstateview.h"
 #include "model/appletparameters.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "platform/surface/memorysurface.h"
 
@@ -30,16 +30,19 @@ std::unique_ptr<CDrawRect> MakeButton(const CRect& bounds) {
     return b;
 }
 
-class DrawRectPaint : public ::testing::Test {
+class ButtonPaint : public ::testing::Test {
 protected:
-    void SetUp() override { tb::SetLastPaintedState(1); }
+    void Draw(CSurface& s, const CDrawRect& button, IDrawView* pView) {
+        tb::DrawButton(s, button, pView, m_last);
+    }
+    tb::CLastPaintedState m_last;
 };
 
-TEST_F(DrawRectPaint, PaintsOnlyInsideItsBoundsAndInvertedBoundsAlike) {
+TEST_F(ButtonPaint, PaintsOnlyInsideItsBoundsAndInvertedBoundsAlike) {
     CMemorySurface a(30, 20, kCanvas), b(30, 20, kCanvas);
     CFixedStateView view(1);
-    MakeButton({4, 3, 24, 13})->Draw(&a, &view);
-    MakeButton({24, 13, 4, 3})->Draw(&b, &view);
+    Draw(a, *MakeButton({4, 3, 24, 13}), &view);
+    Draw(b, *MakeButton({24, 13, 4, 3}), &view);
     EXPECT_EQ(a.Pixels(), b.Pixels());
     EXPECT_EQ(a.GetPixel(4, 3), kRed);
     EXPECT_EQ(a.GetPixel(23, 12), kRed);
@@ -48,7 +51,7 @@ TEST_F(DrawRectPaint, PaintsOnlyInsideItsBoundsAndInvertedBoundsAlike) {
     EXPECT_EQ(a.GetPixel(3, 3), kCanvas);
 }
 
-TEST_F(DrawRectPaint, TransparentBackgroundKeepsTheCanvasBehindTheButton) {
+TEST_F(ButtonPaint, TransparentBackgroundKeepsTheCanvasBehindTheButton) {
     CMemorySurface s(20, 20, kCanvas);
     s.SetPixel(10, 10, RGB(1, 2, 3));
     auto button = MakeButton({5, 5, 15, 15});
@@ -56,54 +59,54 @@ TEST_F(DrawRectPaint, TransparentBackgroundKeepsTheCanvasBehindTheButton) {
     button->menu->m_nBorderThick = 1;
     button->menu->m_states[0].m_nBorderStyle = 1;
     button->menu->m_states[0].m_crBorder = RGB(9, 9, 9);
-    button->Draw(&s, nullptr);
+    Draw(s, *button, nullptr);
     EXPECT_EQ(s.GetPixel(10, 10), RGB(1, 2, 3));
     EXPECT_EQ(s.GetPixel(7, 7), kCanvas);
     EXPECT_EQ(s.GetPixel(5, 10), RGB(9, 9, 9));
 }
 
-TEST_F(DrawRectPaint, StateComesFromTheViewOrStaysAsLastPainted) {
+TEST_F(ButtonPaint, StateComesFromTheViewOrStaysAsLastPainted) {
     CMemorySurface s(10, 10, kCanvas);
     auto button = MakeButton({0, 0, 10, 10});
     CFixedStateView over(2), labelPage(0), hintPage(4);
-    button->Draw(&s, &over);
+    Draw(s, *button, &over);
     EXPECT_EQ(s.GetPixel(5, 5), kGreen);
-    EXPECT_EQ(tb::LastPaintedState(), 2);
-    button->Draw(&s, &labelPage);
+    EXPECT_EQ(m_last.Get(), 2);
+    Draw(s, *button, &labelPage);
     EXPECT_EQ(s.GetPixel(5, 5), kGreen);
     CFixedStateView clicked(3);
-    button->Draw(&s, &clicked);
+    Draw(s, *button, &clicked);
     EXPECT_EQ(s.GetPixel(5, 5), kBlue);
-    button->Draw(&s, &hintPage);
+    Draw(s, *button, &hintPage);
     EXPECT_EQ(s.GetPixel(5, 5), kBlue);
-    tb::SetLastPaintedState(1); // the designer opens again
-    button->Draw(&s, nullptr);
+    m_last = tb::CLastPaintedState(); // the designer opens again
+    Draw(s, *button, nullptr);
     EXPECT_EQ(s.GetPixel(5, 5), kRed);
 }
 
-TEST_F(DrawRectPaint, OtherShapesAndHugeButtonsAreHarmless) {
+TEST_F(ButtonPaint, OtherShapesAndHugeButtonsAreHarmless) {
     CMemorySurface s(10, 10, kCanvas);
     auto button = MakeButton({0, 0, 10, 10});
     button->shape = 1;
-    button->Draw(&s, nullptr);
+    Draw(s, *button, nullptr);
     EXPECT_EQ(s.GetPixel(5, 5), kCanvas);
 
     auto huge = MakeButton({-2000000000, -2000000000, 2000000000, 2000000000});
     huge->menu->m_nBorderThick = 2000000000;
     huge->menu->m_states[0].m_nBorderStyle = 6;
     huge->menu->m_states[0].m_nBackStyle = 5;
-    huge->Draw(&s, nullptr);
+    Draw(s, *huge, nullptr);
     EXPECT_NE(s.GetPixel(5, 5), kCanvas);
 }
 
-TEST_F(DrawRectPaint, HandlesAreInvertedSquaresForSelectedAndActiveOnly) {
+TEST_F(ButtonPaint, HandlesAreInvertedSquaresForSelectedAndActiveOnly) {
     CMemorySurface s(40, 40, RGB(0, 0, 0));
     auto button = MakeButton({10, 10, 30, 30});
-    button->DrawHandles(&s, 0);
-    button->DrawHandles(&s, 3);
+    tb::DrawHandles(s, *button, 0);
+    tb::DrawHandles(s, *button, 3);
     EXPECT_EQ(s.GetPixel(10, 10), RGB(0, 0, 0));
 
-    button->DrawHandles(&s, 1);
+    tb::DrawHandles(s, *button, 1);
     int inverted = 0;
     for (COLORREF c : s.Pixels())
         inverted += c == RGB(255, 255, 255);
@@ -114,11 +117,11 @@ TEST_F(DrawRectPaint, HandlesAreInvertedSquaresForSelectedAndActiveOnly) {
     EXPECT_EQ(s.GetPixel(14, 13), RGB(0, 0, 0));
     EXPECT_EQ(s.GetPixel(20, 10), RGB(255, 255, 255)); // top middle
     EXPECT_EQ(s.GetPixel(30, 20), RGB(255, 255, 255)); // right middle
-    button->DrawHandles(&s, 2);
+    tb::DrawHandles(s, *button, 2);
     EXPECT_EQ(s.GetPixel(7, 7), RGB(0, 0, 0));
 }
 
-TEST_F(DrawRectPaint, CanvasPaintsAppletThenButtonsInStackingOrderWithHandles) {
+TEST_F(ButtonPaint, CanvasPaintsAppletThenButtonsInStackingOrderWithHandles) {
     CAppletParameters params;
     params.m_nBackStyle = 1;
     params.m_crBack = kCanvas;
@@ -132,14 +135,14 @@ TEST_F(DrawRectPaint, CanvasPaintsAppletThenButtonsInStackingOrderWithHandles) {
 
     CMemorySurface s(20, 20, RGB(0, 0, 0));
     CFixedStateView view(1);
-    tb::PaintAppletCanvas(s, {0, 0, 20, 20}, params, &view, false);
+    tb::PaintAppletCanvas(s, {0, 0, 20, 20}, params, &view, m_last, false);
     EXPECT_EQ(s.GetPixel(0, 10), RGB(50, 50, 50));
     EXPECT_EQ(s.GetPixel(19, 1), RGB(50, 50, 50));
     EXPECT_EQ(s.GetPixel(18, 1), kCanvas);
     EXPECT_EQ(s.GetPixel(3, 3), kRed);
     EXPECT_EQ(s.GetPixel(9, 9), kGreen);
 
-    tb::PaintAppletCanvas(s, {0, 0, 20, 20}, params, &view, true);
+    tb::PaintAppletCanvas(s, {0, 0, 20, 20}, params, &view, m_last, true);
     EXPECT_EQ(s.GetPixel(3, 3), RGB(0, 255, 255)); // handle 1 of the lower button
     EXPECT_EQ(s.GetPixel(12, 12), kGreen);         // its handle 5 lies under the upper one
     EXPECT_EQ(s.GetPixel(9, 9), kGreen);

@@ -1,6 +1,6 @@
-#include "designer/objects/drawrect.h"
-#include "designer/objects/drawview.h"
 #include "model/appletparameters.h"
+#include "model/drawrect.h"
+#include "model/drawview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #pragma once
-// One button on the design canvas: where it lies, the model it owns, and the eight sizing
-// handles the editing tools use. Canvas pixels are applet pixels.
+// One button on the design canvas: where it lies, the model it owns, the eight sizing handles
+// the editing tools use, hit testing and the archive form. Canvas pixels are applet pixels.
+// Painting lives with the painters (designer/paint), which read these objects.
 
 #include "model/object.h"
 #include "platform/core/rect.h"
@@ -10,7 +11,6 @@
 class CAppletParameters;
 class CArchive;
 class CMarquel;
-class CSurface;
 class IDrawView;
 
 // The sizing cursor of a handle; the view maps it to a real cursor.
@@ -38,9 +38,6 @@ public:
     // outside 1..8 gives handle 1.
     virtual CPoint HandlePoint(int nHandle) const;
     virtual DrawCursor HandleCursor(int nHandle) const;
-    virtual void Draw(CSurface* pSurface, IDrawView* pView);
-    // Inverts a 7 x 7 square around every handle for tracker state 1 (selected) or 2 (active).
-    virtual void DrawHandles(CSurface* pSurface, int trackerState);
     // Invalidates the old and new areas through the view (when there is one), unless unchanged.
     virtual void MoveTo(const CRect& position, IDrawView* pView);
     // Selected: the first handle whose 6 x 6 hit square holds the point, else 0. Otherwise 1 when

@@ -1,4 +1,4 @@
-#include "designer/objects/drawrect.h"
+#include "model/drawrect.h"
 
 #include "model/appletparameters.h"
 #include "model/archive.h"

@@ -1,4 +1,4 @@
-#include "component/atomicfile.h"
+#include "platform/core/atomicfile.h"
 
 #include "platform/core/paths.h"
 

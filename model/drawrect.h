@@ -1,8 +1,8 @@
 #pragma once
-// The design object every button is: a rectangle shape, painted as the applet draws the
-// button's face.
+// The design object every button is: a rectangle shape. The button-face painter
+// (designer/paint/buttonpaint.h) draws it as the applet draws the button.
 
-#include "designer/objects/drawobj.h"
+#include "model/drawobj.h"
 
 class CDrawRect : public CDrawObj {
 public:
@@ -25,7 +25,6 @@ public:
     int HandleCount() const override;
     CPoint HandlePoint(int nHandle) const override;
     DrawCursor HandleCursor(int nHandle) const override;
-    void Draw(CSurface* pSurface, IDrawView* pView) override;
     bool Intersects(const CRect& rect) const override;
     void MoveHandleTo(int nHandle, CPoint point, IDrawView* pView) override;
     std::unique_ptr<CDrawObj> Clone() const override;

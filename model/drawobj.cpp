@@ -1,9 +1,9 @@
-#include "designer/objects/drawobj.h"
+#include "model/drawobj.h"
 
-#include "designer/objects/drawrect.h"
-#include "designer/objects/drawview.h"
 #include "model/appletparameters.h"
 #include "model/archive.h"
+#include "model/drawrect.h"
+#include "model/drawview.h"
 #include "model/marquel.h"
 
 const CRuntimeClass CDrawObj::classCDrawObj{"CDrawObj", 0, RUNTIME_CLASS(CObject),
@@ -79,8 +79,6 @@ DrawCursor CDrawObj::HandleCursor(int nHandle) const {
         return CursorSizeWE;
     return side.x == side.y ? CursorSizeNWSE : CursorSizeNESW;
 }
-
-void CDrawObj::Draw(CSurface*, IDrawView*) {}
 
 void CDrawObj::MoveTo(const CRect& position, IDrawView* pView) {
     if (position == bounds)

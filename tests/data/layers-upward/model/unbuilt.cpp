@@ -1,0 +1,1 @@
+int unbuilt = 0;
