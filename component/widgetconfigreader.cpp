@@ -7,6 +7,7 @@
 #include "component/widgetmarkers.h"
 
 #include "platform/core/asciitext.h"
+#include "platform/core/filedescriptor.h"
 #include "platform/core/numfmt.h"
 
 #include <cstdint>
@@ -168,16 +169,11 @@ void WidgetConfig::ReadText(std::string_view text) {
 bool WidgetConfig::Read(const std::string& path) {
     // Non-blocking open and a type check, so a folder, a pipe or a device named like a
     // widget file is refused at once instead of hanging or reading forever.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    tb::CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-    }
-    tb::CLineReader reader(fd);
+    tb::CLineReader reader(fd.Get());
     ReadFrom(reader);
-    ::close(fd);
     return !reader.Failed();
 }

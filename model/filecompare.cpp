@@ -1,5 +1,7 @@
 #include "model/filecompare.h"
 
+#include "platform/core/filedescriptor.h"
+
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -16,11 +18,9 @@ namespace {
 class CMappedFile {
 public:
     explicit CMappedFile(const std::string& strPath) {
-        m_fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
-        if (m_fd < 0)
-            return;
+        m_fd = CFileDescriptor(::open(strPath.c_str(), O_RDONLY | O_CLOEXEC));
         struct stat st {};
-        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))
+        if (!m_fd.IsOpen() || ::fstat(m_fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
             return;
         m_nSize = static_cast<size_t>(st.st_size);
         m_bOpen = true;
@@ -28,8 +28,6 @@ public:
     ~CMappedFile() {
         if (m_pData)
             ::munmap(m_pData, m_nSize);
-        if (m_fd >= 0)
-            ::close(m_fd);
     }
     CMappedFile(const CMappedFile&) = delete;
     CMappedFile& operator=(const CMappedFile&) = delete;
@@ -39,7 +37,7 @@ public:
     bool Map() {
         if (m_nSize == 0)
             return true;
-        void* p = ::mmap(nullptr, m_nSize, PROT_READ, MAP_PRIVATE, m_fd, 0);
+        void* p = ::mmap(nullptr, m_nSize, PROT_READ, MAP_PRIVATE, m_fd.Get(), 0);
         if (p == MAP_FAILED)
             return false;
         m_pData = p;
@@ -48,7 +46,7 @@ public:
     const void* Data() const { return m_pData; }
 
 private:
-    int m_fd = -1;
+    CFileDescriptor m_fd;
     bool m_bOpen = false;
     size_t m_nSize = 0;
     void* m_pData = nullptr;

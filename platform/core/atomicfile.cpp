@@ -1,5 +1,6 @@
 #include "platform/core/atomicfile.h"
 
+#include "platform/core/filedescriptor.h"
 #include "platform/core/paths.h"
 
 #include <atomic>
@@ -7,6 +8,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -36,42 +38,43 @@ std::string ResolveTarget(const std::string& path) {
 }
 
 // Creates a fresh hidden file next to target, readable and writable as a new file would be.
-int CreateTemporary(const std::string& target, std::string& tempPath) {
+CFileDescriptor CreateTemporary(const std::string& target, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
-    std::string folder = FolderPart(target);
+    const std::string prefix =
+        FolderPart(target) + "." + FileNamePart(target) + ".save-" + std::to_string(::getpid());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        unsigned serial = counter.fetch_add(1);
-        tempPath =
-            folder + ".tsq-save-" + std::to_string(::getpid()) + "-" + std::to_string(serial);
-        int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
+        tempPath = prefix + "-" + std::to_string(counter.fetch_add(1));
+        CFileDescriptor fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (fd.IsOpen() || errno != EEXIST)
             return fd;
     }
-    return -1;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
+    return CFileDescriptor();
 }
 
 void SyncFolder(const std::string& target) {
     std::string folder = FolderWithoutSeparator(target);
     if (folder.empty())
         folder = LastSeparator(target) == 0 ? "/" : ".";
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd); // best effort: the rename itself has already succeeded
-        ::close(fd);
-    }
+    CFileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.IsOpen())
+        ::fsync(fd.Get()); // best effort: the rename itself has already succeeded
+}
+
+// The bytes into the open temporary, with the target's permission bits, flushed and closed.
+bool FillTemporary(CFileDescriptor& fd, const std::string& target, std::string_view bytes) {
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        ::fchmod(fd.Get(), st.st_mode & 07777) != 0)
+        return false;
+    if (!WriteAll(fd.Get(), bytes) || ::fsync(fd.Get()) != 0)
+        return false;
+    return fd.Close();
+}
+
+bool Failed(std::string* pWhy, const std::string& why) {
+    if (pWhy)
+        *pWhy = why;
+    return false;
 }
 
 } // namespace
@@ -80,29 +83,24 @@ RenameFunction SetRenameFunctionForTesting(RenameFunction fn) {
     return g_renameFunction.exchange(fn ? fn : &SystemRename);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* pWhy) {
     if (path.empty())
-        return false;
-    std::string target = ResolveTarget(path);
+        return Failed(pWhy, "no file name");
+    const std::string target = ResolveTarget(path);
     // A file the user may not write to stays protected, as it would with a plain overwrite,
     // although replacing it through its folder would be possible.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
-        return false;
+        return Failed(pWhy, std::strerror(EACCES));
     std::string tempPath;
-    int fd = CreateTemporary(target, tempPath);
-    if (fd < 0)
-        return false;
-
-    struct stat st;
-    bool ok = true;
-    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        ok = ::fchmod(fd, st.st_mode & 07777) == 0;
-    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && g_renameFunction.load()(tempPath.c_str(), target.c_str()) == 0;
-    if (!ok) {
+    CFileDescriptor fd = CreateTemporary(target, tempPath);
+    if (!fd.IsOpen())
+        return Failed(pWhy, std::strerror(errno));
+    if (!FillTemporary(fd, target, bytes) ||
+        g_renameFunction.load()(tempPath.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        fd.Close();
         ::unlink(tempPath.c_str());
-        return false;
+        return Failed(pWhy, std::strerror(error));
     }
     SyncFolder(target);
     return true;

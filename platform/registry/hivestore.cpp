@@ -16,6 +16,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/core/atomicfile.h"
+#include "platform/core/filedescriptor.h"
 #include "platform/registry/hivefile.h"
 
 namespace tb {
@@ -73,50 +75,17 @@ std::string ErrnoText() {
     return std::strerror(errno);
 }
 
-class FdCloser {
-public:
-    explicit FdCloser(int fd) : m_fd(fd) {}
-    ~FdCloser() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FdCloser(const FdCloser&) = delete;
-    FdCloser& operator=(const FdCloser&) = delete;
-
-private:
-    int m_fd;
-};
-
 // The file's bytes, or "" when it cannot be read (only used to compare small copies).
 std::string ReadWholeFile(const std::string& path) {
     std::string bytes;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return bytes;
-    char buffer[65536];
-    ssize_t n = 0;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
-        if (n > 0)
-            bytes.append(buffer, static_cast<size_t>(n));
-    ::close(fd);
+    CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.IsOpen())
+        ReadAll(fd.Get(), bytes, kMaxHiveBytes + 1);
     return bytes;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 // Copies a hive that failed to parse next to it, once per version of the file, so that the
-// user's data is kept even if someone later deletes or replaces the original. A copy with
+// user's data is kept even if someone later deletes or replaces the damaged file. A copy with
 // the same bytes (made by this or another process) counts as done.
 void KeepCorruptCopy(HiveState& state, const std::string& bytes) {
     std::string version = std::to_string(state.stamp.ino) + "/" +
@@ -133,8 +102,8 @@ void KeepCorruptCopy(HiveState& state, const std::string& bytes) {
     std::string copy;
     for (int attempt = 1; attempt <= 100; ++attempt) {
         std::string name = attempt == 1 ? base : base + "-" + std::to_string(attempt);
-        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0) {
+        CFileDescriptor fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (!fd.IsOpen()) {
             if (errno == EEXIST && ReadWholeFile(name) == bytes) {
                 copy = name;
                 break;
@@ -143,8 +112,8 @@ void KeepCorruptCopy(HiveState& state, const std::string& bytes) {
                 continue;
             break;
         }
-        bool ok = WriteAll(fd, bytes);
-        ok = ::close(fd) == 0 && ok;
+        bool ok = WriteAll(fd.Get(), bytes);
+        ok = fd.Close() && ok;
         if (!ok) {
             ::unlink(name.c_str());
             break;
@@ -157,37 +126,57 @@ void KeepCorruptCopy(HiveState& state, const std::string& bytes) {
                  copy.c_str());
 }
 
+// The hive as it is when its file does not exist: empty, and loaded.
+LONG RefreshWithoutFile(HiveState& state) {
+    if (!state.bLoaded || state.stamp.bExists || state.bBad) {
+        state.pRoot = std::make_unique<CRegNode>();
+        state.stamp = FileStamp();
+        state.bBad = false;
+        state.bLoaded = true;
+    }
+    return ERROR_SUCCESS;
+}
+
+// Parses the bytes of a new version of the file into the hive. A file that does not parse
+// leaves an empty tree that is never written back, and a copy of the file.
+LONG ParseNewVersion(int hive, HiveState& state, const FileStamp& stamp, const std::string& bytes) {
+    auto root = std::make_unique<CRegNode>();
+    int line = 0;
+    std::string why;
+    state.stamp = stamp;
+    state.bLoaded = true;
+    if (!ParseHive(bytes, HiveRootName(hive), *root, &line, &why)) {
+        state.bBad = true;
+        state.strBadText = state.strFile + ", line " + std::to_string(line) + ": " + why;
+        state.pRoot = std::make_unique<CRegNode>();
+        KeepCorruptCopy(state, bytes);
+        SetRegistryError(state.strBadText);
+        return ERROR_BADDB;
+    }
+    state.bBad = false;
+    state.pRoot = std::move(root);
+    return ERROR_SUCCESS;
+}
+
 // Brings the hive in line with its file. force re-reads even when the stamp looks unchanged
 // (used under the write lock, where a missed change would lose another process's update).
 LONG Refresh(int hive, bool force) {
     HiveState& state = g_hives[hive];
-    std::string file = JoinPathForHive(hive);
+    const std::string file = JoinPathForHive(hive);
     if (file != state.strFile) {
         state = HiveState();
         state.strFile = file;
     }
-    int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno != ENOENT) {
-            state.bLoaded = false;
-            SetRegistryError(file + ": cannot be read: " + ErrnoText());
-            return ERROR_ACCESS_DENIED;
-        }
-        if (!state.bLoaded || state.stamp.bExists || state.bBad) {
-            state.pRoot = std::make_unique<CRegNode>();
-            state.stamp = FileStamp();
-            state.bBad = false;
-            state.bLoaded = true;
-        }
-        return ERROR_SUCCESS;
-    }
-    FdCloser closer(fd);
+    CFileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.IsOpen() && errno == ENOENT)
+        return RefreshWithoutFile(state);
     struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        SetRegistryError(file + ": " + ErrnoText());
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &st) != 0) {
+        state.bLoaded = false;
+        SetRegistryError(file + ": cannot be read: " + ErrnoText());
         return ERROR_ACCESS_DENIED;
     }
-    FileStamp stamp = FileStamp::of(st);
+    const FileStamp stamp = FileStamp::of(st);
     if (state.bLoaded && stamp == state.stamp && !(force && !state.bBad)) {
         if (state.bBad) {
             SetRegistryError(state.strBadText);
@@ -201,66 +190,22 @@ LONG Refresh(int hive, bool force) {
         return ERROR_BADDB;
     }
     std::string bytes;
-    bytes.resize(static_cast<size_t>(st.st_size));
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            state.bLoaded = false;
-            SetRegistryError(file + ": cannot be read: " + ErrnoText());
-            return ERROR_ACCESS_DENIED;
-        }
-        if (n == 0)
-            break;
-        done += static_cast<size_t>(n);
+    bytes.reserve(static_cast<size_t>(st.st_size));
+    if (!ReadAll(fd.Get(), bytes, static_cast<size_t>(st.st_size))) {
+        state.bLoaded = false;
+        SetRegistryError(file + ": cannot be read: " + ErrnoText());
+        return ERROR_ACCESS_DENIED;
     }
-    bytes.resize(done);
-
-    auto root = std::make_unique<CRegNode>();
-    int line = 0;
-    std::string why;
-    state.stamp = stamp;
-    state.bLoaded = true;
-    if (!ParseHive(bytes, HiveRootName(hive), *root, &line, &why)) {
-        state.bBad = true;
-        state.strBadText = file + ", line " + std::to_string(line) + ": " + why;
-        state.pRoot = std::make_unique<CRegNode>();
-        KeepCorruptCopy(state, bytes);
-        SetRegistryError(state.strBadText);
-        return ERROR_BADDB;
-    }
-    state.bBad = false;
-    state.pRoot = std::move(root);
-    return ERROR_SUCCESS;
+    return ParseNewVersion(hive, state, stamp, bytes);
 }
 
 LONG WriteFile(int hive) {
     HiveState& state = g_hives[hive];
-    std::string text = FormatHive(*state.pRoot, HiveRootName(hive));
-    std::string temp = state.strFile + ".tmp";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    bool ok = fd >= 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
-    std::string why = ok ? std::string() : ErrnoText();
-    if (fd >= 0 && ::close(fd) != 0 && ok) {
-        ok = false;
-        why = ErrnoText();
-    }
-    if (ok && ::rename(temp.c_str(), state.strFile.c_str()) != 0) {
-        ok = false;
-        why = ErrnoText();
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        state.bLoaded = false; // the tree now differs from the file: read it again next time
+    std::string why;
+    if (!WriteFileAtomically(state.strFile, FormatHive(*state.pRoot, HiveRootName(hive)), &why)) {
+        state.bLoaded = false; // the tree may now differ from the file: read it again next time
         SetRegistryError(state.strFile + ": cannot be written: " + why);
         return ERROR_CANTWRITE;
-    }
-    int dir = ::open(RegistryFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
     }
     struct stat st {};
     if (::stat(state.strFile.c_str(), &st) == 0)
@@ -322,13 +267,14 @@ LONG WriteHive(int hive, const std::function<LONG(CRegNode& root, bool* changed)
     std::string folder = RegistryFolder();
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    int lockFd = ::open((folder + "/registry.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lockFd < 0) {
+    // Closing the descriptor releases the lock.
+    CFileDescriptor lockFd(
+        ::open((folder + "/registry.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!lockFd.IsOpen()) {
         SetRegistryError(folder + ": cannot create the registry lock file: " + ErrnoText());
         return ERROR_CANTWRITE;
     }
-    FdCloser closer(lockFd); // closing the descriptor releases the lock
-    while (::flock(lockFd, LOCK_EX) != 0) {
+    while (::flock(lockFd.Get(), LOCK_EX) != 0) {
         if (errno != EINTR) {
             SetRegistryError(folder + ": cannot lock the registry: " + ErrnoText());
             return ERROR_CANTWRITE;

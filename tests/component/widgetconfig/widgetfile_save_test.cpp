@@ -1,17 +1,16 @@
 #include "component/widgetconfig.h"
-#include "platform/core/atomicfile.h"
-
+#include "tests/support/renamefailure.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 
 namespace {
 
 using tb::test::ReadFileBytes;
+using tb::test::RenameFailure;
 using tb::test::TempDir;
 using tb::test::WriteFileBytes;
 
@@ -38,20 +37,6 @@ size_t EntriesIn(const std::string& folder) {
         ++count;
     return count;
 }
-
-int FailingRename(const char*, const char*) {
-    errno = EIO;
-    return -1;
-}
-
-class RenameFailure {
-public:
-    RenameFailure() : m_previous(tb::SetRenameFunctionForTesting(&FailingRename)) {}
-    ~RenameFailure() { tb::SetRenameFunctionForTesting(m_previous); }
-
-private:
-    tb::RenameFunction m_previous;
-};
 
 TEST(WidgetFileSaving, WriteThenReadGivesEveryFieldBack) {
     TempDir dir;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/registry/registry.h"
+#include "tests/support/renamefailure.h"
 #include "tests/support/tempdir.h"
 
 using tb::test::ReadFileBytes;
@@ -200,4 +201,23 @@ TEST_F(HiveFile, RejectsWhatItCannotKeep) {
     for (const auto& entry : std::filesystem::directory_iterator(m_dir.path()))
         copies += entry.path().filename().string().find(".corrupt-") != std::string::npos;
     EXPECT_EQ(copies, std::size(cases));
+}
+
+TEST_F(HiveFile, FailedWriteKeepsTheFileAndSaysWhy) {
+    ASSERT_EQ(RegSetString(HKEY_CURRENT_USER, "kept", "1"), ERROR_SUCCESS);
+    const std::string before = ReadFileBytes(hive("HKEY_CURRENT_USER"));
+    {
+        tb::test::RenameFailure failure;
+        EXPECT_EQ(RegSetString(HKEY_CURRENT_USER, "lost", "2"), ERROR_CANTWRITE);
+    }
+    EXPECT_NE(RegLastErrorText().find("cannot be written: Input/output error"), std::string::npos)
+        << RegLastErrorText();
+    EXPECT_EQ(ReadFileBytes(hive("HKEY_CURRENT_USER")), before);
+    // The change that failed is not in the tree either: the file is read again.
+    EXPECT_EQ(Query(HKEY_CURRENT_USER, "", "lost"), "<no value>");
+    EXPECT_EQ(Query(HKEY_CURRENT_USER, "", "kept"), "1");
+    size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 2u); // the hive and the lock file
 }
