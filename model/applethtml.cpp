@@ -7,15 +7,13 @@
 #include "model/htmlwidget.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
+#include "model/menugeometry.h"
 #include "model/storagewalk.h"
 #include "model/valuefields.h"
 #include "platform/core/colorref.h"
 #include "platform/core/numfmt.h"
 #include "platform/core/paths.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -43,13 +41,6 @@ void AppendAttributeText(std::string& out, std::string_view text) {
         out += "&quot;";
     }
     out.append(text, nPos, std::string_view::npos);
-}
-
-// Differences of 32-bit coordinates can leave the 32-bit range on hostile bounds.
-int SaturatedDifference(int32_t a, int32_t b) {
-    const int64_t d = static_cast<int64_t>(a) - b;
-    return static_cast<int>(std::clamp<int64_t>(d, std::numeric_limits<int32_t>::min(),
-                                                std::numeric_limits<int32_t>::max()));
 }
 
 class CHtmlWriter : public tb::IStorageWalkSink {
@@ -234,14 +225,8 @@ void CHtmlWriter::WriteButtons() {
     for (const auto& pButton : m_applet.m_buttons) {
         if (!pButton || !pButton->menu)
             continue;
-        // A copy: the stored bounds stay as the user left them, only the menu's geometry
-        // follows the normalised rectangle.
-        const CRect rc = pButton->bounds.Normalized();
-        CMarquel& menu = *pButton->menu;
-        menu.m_nLeft = rc.left;
-        menu.m_nTop = rc.top;
-        menu.m_nWidth = SaturatedDifference(rc.right, rc.left);
-        menu.m_nHeight = SaturatedDifference(rc.bottom, rc.top);
+        // The stored bounds stay as the user left them; only the menu's geometry follows.
+        tb::SetMenuGeometry(*pButton->menu, pButton->bounds);
     }
     tb::NumberMenus(m_applet, tb::MenuSelection::Shown, this);
 }

@@ -5,6 +5,7 @@
 #include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
+#include "model/menugeometry.h"
 #include "model/parametermap.h"
 #include "model/storagelinks.h"
 #include "model/storagewalk.h"
@@ -167,14 +168,9 @@ bool CAppletParameters::ReadParameters(const IParameterMap& map, const std::stri
     for (int m : plan.topLevel) {
         std::unique_ptr<CMarquel>& pMenu = menus[m];
         pMenu->m_strName = "top-level";
-        CRect rect;
-        rect.left = pMenu->m_nLeft;
-        rect.top = pMenu->m_nTop;
-        rect.right = static_cast<int>(static_cast<long long>(pMenu->m_nLeft) + pMenu->m_nWidth);
-        rect.bottom = static_cast<int>(static_cast<long long>(pMenu->m_nTop) + pMenu->m_nHeight);
         // The new button's own model would be replaced at once, so start from the bare object.
         auto pButton = std::make_unique<CDrawRect>();
-        pButton->bounds = rect;
+        pButton->bounds = tb::MenuRectangle(*pMenu);
         pButton->menu = std::move(pMenu);
         AddButton(std::move(pButton));
     }

@@ -4,6 +4,7 @@
 #include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
+#include "model/menugeometry.h"
 #include "platform/core/numfmt.h"
 
 #include <vector>
@@ -77,14 +78,8 @@ void NumberMenus(CAppletParameters& applet, MenuSelection selection, IStorageWal
 void StorageNumberingWalk(CAppletParameters& applet, bool bSetGeometry, IStorageWalkSink* pSink) {
     for (const auto& pButton : applet.m_buttons) {
         CMarquel* pMenu = pButton ? pButton->menu.get() : nullptr;
-        if (bSetGeometry && pMenu) {
-            const CRect r = pButton->bounds.Normalized();
-            pMenu->m_nLeft = r.left;
-            pMenu->m_nTop = r.top;
-            // Wrapping, as the 32-bit arithmetic of the stored form always did.
-            pMenu->m_nWidth = static_cast<int>(static_cast<long long>(r.right) - r.left);
-            pMenu->m_nHeight = static_cast<int>(static_cast<long long>(r.bottom) - r.top);
-        }
+        if (bSetGeometry && pMenu)
+            SetMenuGeometry(*pMenu, pButton->bounds);
     }
     NumberMenus(applet, MenuSelection::All, pSink);
 }

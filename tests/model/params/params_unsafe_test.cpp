@@ -129,18 +129,21 @@ TEST(ReadParametersUnsafe, HugeCountsAllocateNothingUnbounded) {
     EXPECT_TRUE(applet.m_buttons[1]->menu->m_items.empty());
 }
 
-TEST(ReadParametersUnsafe, ExtremeGeometryWrapsInsteadOfOverflowing) {
+TEST(ReadParametersUnsafe, ExtremeGeometryIsClampedInsteadOfOverflowing) {
     CParameterMap map;
     map.Set("Misc", "1,0,-0,");
     map.Set("MStyle-0", "0,0,0,0,2147483647,-2147483648,2147483647,-1,5,6,0,0,0,M,1");
     CAppletParameters applet;
     applet.ReadParameters(map, "/f/");
     ASSERT_EQ(applet.m_buttons.size(), 1u);
-    EXPECT_EQ(applet.m_buttons[0]->bounds.left, 2147483647);
-    EXPECT_EQ(applet.m_buttons[0]->bounds.bottom, 2147483647);
+    // Far to the right stays far to the right, and a height of -1 above the top edge of the
+    // range ends there: nothing wraps round to the other side.
+    EXPECT_EQ(applet.m_buttons[0]->bounds,
+              (CRect{2147483647, -2147483648, 2147483647, -2147483648}));
     CParameterMap again;
     applet.WriteParameters(again); // normalising and measuring it must not overflow either
-    EXPECT_NE(again.Find("MStyle-0"), nullptr);
+    ASSERT_NE(again.Find("MStyle-0"), nullptr);
+    EXPECT_EQ(*again.Find("MStyle-0"), "0,0,0,0,2147483647,-2147483648,0,0,5,6,0,0,0,top-level,1");
 }
 
 } // namespace
