@@ -11,6 +11,7 @@
 #include "designer/paint/buttonpaint.h"
 #include "designer/paint/canvaspaint.h"
 #include "designer/paint/fixedstateview.h"
+#include "platform/com/interfaceptr.h"
 #include "platform/core/paths.h"
 #include "platform/surface/qt/qtsurface.h"
 
@@ -34,11 +35,7 @@ int RunRender(const CliArgs& args) {
         return Fail("no such widget file: " + in);
 
     // The design is read as the component reads it; the object is never handed to a host.
-    CBrisko* pWidget = new CBrisko;
-    struct Releaser {
-        CBrisko* p;
-        ~Releaser() { p->Release(); }
-    } releaser{pWidget};
+    const auto pWidget = CInterfacePtr<CBrisko>::Adopt(new CBrisko);
     if (!pWidget->ReadConfigFile(in))
         return Fail("cannot read the widget file " + in);
     if (pWidget->config.PeekDescription(kDescProgID) != kDefaultWidgetProgID)

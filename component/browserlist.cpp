@@ -11,7 +11,7 @@
 #include "platform/core/numfmt.h"
 #include "platform/core/paths.h"
 #include "platform/profile/profile.h"
-#include "platform/registry/registry.h"
+#include "platform/registry/regkey.h"
 
 namespace {
 
@@ -24,14 +24,14 @@ const char kSection[] = "Specify Browser";
 // A value as the browser detection reads it: through a 512-byte buffer, so a missing key or
 // value, a value that is not text, or one too long for the buffer all read as "".
 std::string ReadRegistry(HKEY root, const std::string& keyName, const std::string& valueName) {
-    HKEY key = nullptr;
-    if (RegOpenKeyEx(root, keyName, &key) != ERROR_SUCCESS)
+    tb::CRegKey key;
+    if (key.Open(root, keyName) != ERROR_SUCCESS)
         return {};
     char buffer[512] = {};
     DWORD size = sizeof buffer;
     DWORD type = REG_NONE;
-    LONG result = RegQueryValueEx(key, valueName, &type, reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(key);
+    LONG result =
+        RegQueryValueEx(key.Get(), valueName, &type, reinterpret_cast<BYTE*>(buffer), &size);
     if (result != ERROR_SUCCESS || type != REG_SZ)
         return {};
     return std::string(buffer, strnlen(buffer, sizeof buffer));
@@ -232,17 +232,17 @@ void BrowserList::rereadSpecified() {
     // Only the slots that hold a path can count, so visit those instead of every number up
     // to "BrowserNum": a damaged count in the billions must not stall the program.
     std::vector<int> slots;
-    HKEY key = nullptr;
-    if (RegOpenKeyEx(HKEY_CURRENT_USER, tb::ProfileKeyPath() + "\\" + kSection, &key) !=
-        ERROR_SUCCESS)
-        return;
-    std::string name;
-    for (DWORD i = 0; RegEnumValue(key, i, &name) == ERROR_SUCCESS; ++i) {
-        int slot = PathSlot(name);
-        if (slot >= 1 && slot <= n)
-            slots.push_back(slot);
+    {
+        tb::CRegKey key;
+        if (key.Open(HKEY_CURRENT_USER, tb::ProfileKeyPath() + "\\" + kSection) != ERROR_SUCCESS)
+            return;
+        std::string name;
+        for (DWORD i = 0; RegEnumValue(key.Get(), i, &name) == ERROR_SUCCESS; ++i) {
+            int slot = PathSlot(name);
+            if (slot >= 1 && slot <= n)
+                slots.push_back(slot);
+        }
     }
-    RegCloseKey(key);
     std::sort(slots.begin(), slots.end());
     for (int slot : slots) {
         std::string path = GetProfileString(kSection, "Path" + tb::FormatInt(slot));

@@ -3,7 +3,7 @@
 #include "component/briskoids.h"
 #include "platform/com/catmgr.h"
 #include "platform/com/comruntime.h"
-#include "platform/registry/registry.h"
+#include "platform/registry/regkey.h"
 
 namespace tb {
 
@@ -30,33 +30,22 @@ std::vector<ServerEntry> ServerEntries(const std::string& progID, const std::str
 }
 
 bool WriteEntry(const ServerEntry& entry) {
-    HKEY hKey = nullptr;
-    if (entry.bOnlyIfAbsent && RegOpenKeyEx(HKEY_CLASSES_ROOT, entry.key, &hKey) == ERROR_SUCCESS) {
-        std::string existing;
-        const bool bPresent = RegQueryString(hKey, "", &existing) == ERROR_SUCCESS;
-        RegCloseKey(hKey);
-        if (bPresent)
-            return true;
-    }
-    if (RegCreateKeyEx(HKEY_CLASSES_ROOT, entry.key, &hKey) != ERROR_SUCCESS)
-        return false;
-    const bool bOk = RegSetString(hKey, "", entry.value) == ERROR_SUCCESS;
-    RegCloseKey(hKey);
-    return bOk;
+    CRegKey key;
+    std::string existing;
+    if (entry.bOnlyIfAbsent && key.Open(HKEY_CLASSES_ROOT, entry.key) == ERROR_SUCCESS &&
+        RegQueryString(key.Get(), "", &existing) == ERROR_SUCCESS)
+        return true;
+    return key.Create(HKEY_CLASSES_ROOT, entry.key) == ERROR_SUCCESS &&
+           RegSetString(key.Get(), "", entry.value) == ERROR_SUCCESS;
 }
 
 // The ProgID key and the class key go with everything below them.
 bool RemoveServerEntries(const std::string& progID, const std::string& clsid) {
     bool bOk = true;
-    HKEY hKey = nullptr;
-    if (RegOpenKeyEx(HKEY_CLASSES_ROOT, progID, &hKey) == ERROR_SUCCESS) {
-        RegCloseKey(hKey);
-        bOk = RegDeleteTree(HKEY_CLASSES_ROOT, progID) == ERROR_SUCCESS && bOk;
-    }
-    const std::string clsidKey = "CLSID\\" + clsid;
-    if (RegOpenKeyEx(HKEY_CLASSES_ROOT, clsidKey, &hKey) == ERROR_SUCCESS) {
-        RegCloseKey(hKey);
-        bOk = RegDeleteTree(HKEY_CLASSES_ROOT, clsidKey) == ERROR_SUCCESS && bOk;
+    for (const std::string& key : {progID, "CLSID\\" + clsid}) {
+        // Only a key that is there is deleted: a missing one is no failure.
+        if (CRegKey().Open(HKEY_CLASSES_ROOT, key) == ERROR_SUCCESS)
+            bOk = RegDeleteTree(HKEY_CLASSES_ROOT, key) == ERROR_SUCCESS && bOk;
     }
     return bOk;
 }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/registry/registry.h"
+#include "platform/registry/regkey.h"
 
 namespace tb {
 
@@ -49,13 +49,11 @@ std::string CutCategoryDescription(const std::string& text) {
 
 HRESULT RegisterCategories(std::span<const CATEGORYINFO> categories) {
     for (const CATEGORYINFO& info : categories) {
-        HKEY h = nullptr;
-        LONG rc = RegCreateKeyEx(HKEY_CLASSES_ROOT, kCategoriesKey + GuidToString(info.catid), &h);
-        if (rc == ERROR_SUCCESS) {
-            rc = RegSetString(h, LocaleValueName(info.lcid),
+        CRegKey key;
+        LONG rc = key.Create(HKEY_CLASSES_ROOT, kCategoriesKey + GuidToString(info.catid));
+        if (rc == ERROR_SUCCESS)
+            rc = RegSetString(key.Get(), LocaleValueName(info.lcid),
                               CutCategoryDescription(info.szDescription));
-            RegCloseKey(h);
-        }
         if (rc != ERROR_SUCCESS)
             return FromRegistry(rc);
     }
@@ -73,12 +71,10 @@ HRESULT UnRegisterCategories(std::span<const CATID> catids) {
 
 HRESULT RegisterClassImplCategories(REFCLSID clsid, std::span<const CATID> catids) {
     for (const CATID& catid : catids) {
-        HKEY h = nullptr;
-        LONG rc =
-            RegCreateKeyEx(HKEY_CLASSES_ROOT, ImplKey(clsid) + "\\" + GuidToString(catid), &h);
+        CRegKey key;
+        LONG rc = key.Create(HKEY_CLASSES_ROOT, ImplKey(clsid) + "\\" + GuidToString(catid));
         if (rc != ERROR_SUCCESS)
             return FromRegistry(rc);
-        RegCloseKey(h);
     }
     return S_OK;
 }
@@ -95,12 +91,10 @@ HRESULT UnRegisterClassImplCategories(REFCLSID clsid, std::span<const CATID> cat
 HRESULT GetCategoryDesc(const CATID& catid, LCID lcid, std::string* description) {
     if (!description)
         return E_POINTER;
-    HKEY h = nullptr;
-    LONG rc = RegOpenKeyEx(HKEY_CLASSES_ROOT, kCategoriesKey + GuidToString(catid), &h);
-    if (rc == ERROR_SUCCESS) {
-        rc = RegQueryString(h, LocaleValueName(lcid), description);
-        RegCloseKey(h);
-    }
+    CRegKey key;
+    LONG rc = key.Open(HKEY_CLASSES_ROOT, kCategoriesKey + GuidToString(catid));
+    if (rc == ERROR_SUCCESS)
+        rc = RegQueryString(key.Get(), LocaleValueName(lcid), description);
     if (rc == ERROR_BADDB)
         return REGDB_E_READREGDB;
     return rc == ERROR_SUCCESS ? S_OK : E_INVALIDARG;
@@ -110,28 +104,26 @@ HRESULT EnumClassesOfCategories(std::span<const CATID> implemented, std::vector<
     if (!clsids)
         return E_POINTER;
     clsids->clear();
-    HKEY classes = nullptr;
-    LONG rc = RegOpenKeyEx(HKEY_CLASSES_ROOT, "CLSID", &classes);
+    CRegKey classes;
+    LONG rc = classes.Open(HKEY_CLASSES_ROOT, "CLSID");
     if (rc == ERROR_FILE_NOT_FOUND)
         return S_OK;
     if (rc != ERROR_SUCCESS)
         return REGDB_E_READREGDB;
     std::string name;
-    for (DWORD i = 0; RegEnumKeyEx(classes, i, &name) == ERROR_SUCCESS; ++i) {
+    for (DWORD i = 0; RegEnumKeyEx(classes.Get(), i, &name) == ERROR_SUCCESS; ++i) {
         CLSID clsid;
         if (!GuidFromString(name, &clsid))
             continue;
         for (const CATID& catid : implemented) {
-            HKEY member = nullptr;
-            if (RegOpenKeyEx(classes, name + "\\Implemented Categories\\" + GuidToString(catid),
-                             &member) == ERROR_SUCCESS) {
-                RegCloseKey(member);
+            CRegKey member;
+            if (member.Open(classes.Get(), name + "\\Implemented Categories\\" +
+                                               GuidToString(catid)) == ERROR_SUCCESS) {
                 clsids->push_back(clsid);
                 break;
             }
         }
     }
-    RegCloseKey(classes);
     return S_OK;
 }
 

@@ -5,6 +5,7 @@
 
 #include <new>
 
+#include "platform/com/interfaceptr.h"
 #include "platform/com/interfaces.h"
 #include "platform/com/serverlock.h"
 
@@ -32,12 +33,11 @@ public:
         *ppv = nullptr;
         if (pUnkOuter)
             return CLASS_E_NOAGGREGATION;
-        auto* pObject = new (std::nothrow) T;
+        // The creation reference goes when this returns; the caller keeps the one it asked for.
+        const auto pObject = CInterfacePtr<T>::Adopt(new (std::nothrow) T);
         if (!pObject)
             return E_OUTOFMEMORY;
-        HRESULT hr = pObject->QueryInterface(riid, ppv);
-        pObject->Release();
-        return hr;
+        return pObject->QueryInterface(riid, ppv);
     }
     HRESULT LockServer(bool fLock) override {
         if (fLock)

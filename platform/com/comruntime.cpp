@@ -5,8 +5,9 @@
 #include <map>
 #include <mutex>
 
+#include "platform/com/interfaceptr.h"
 #include "platform/core/paths.h"
-#include "platform/registry/registry.h"
+#include "platform/registry/regkey.h"
 
 namespace {
 
@@ -45,12 +46,10 @@ std::map<std::string, LoadedModule>& Modules() {
 
 // Reads the default value of HKEY_CLASSES_ROOT\key.
 HRESULT ReadClassesRootDefault(const std::string& key, std::string* value, HRESULT missing) {
-    HKEY h = nullptr;
-    LONG rc = RegOpenKeyEx(HKEY_CLASSES_ROOT, key, &h);
-    if (rc == ERROR_SUCCESS) {
-        rc = RegQueryString(h, "", value);
-        RegCloseKey(h);
-    }
+    tb::CRegKey hKey;
+    LONG rc = hKey.Open(HKEY_CLASSES_ROOT, key);
+    if (rc == ERROR_SUCCESS)
+        rc = RegQueryString(hKey.Get(), "", value);
     if (rc == ERROR_SUCCESS)
         return S_OK;
     if (rc == ERROR_FILE_NOT_FOUND)
@@ -166,9 +165,9 @@ HRESULT CoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD_CLSCTX dwCl
     HRESULT hr = CoGetClassObject(rclsid, dwClsContext, nullptr, IID_IClassFactory, &factoryPtr);
     if (FAILED(hr))
         return hr;
-    auto* factory = static_cast<IClassFactory*>(factoryPtr);
+    const auto factory =
+        tb::CInterfacePtr<IClassFactory>::Adopt(static_cast<IClassFactory*>(factoryPtr));
     hr = factory->CreateInstance(pUnkOuter, riid, ppv);
-    factory->Release();
     if (FAILED(hr)) {
         *ppv = nullptr;
         return Fail(hr, tb::HResultText(hr));

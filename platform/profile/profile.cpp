@@ -3,7 +3,7 @@
 #include <mutex>
 
 #include "platform/core/numfmt.h"
-#include "platform/registry/registry.h"
+#include "platform/registry/regkey.h"
 
 namespace {
 
@@ -18,25 +18,20 @@ std::string SectionPath(const std::string& section) {
 // Reads one entry; false when the section or the entry is missing or unreadable.
 bool ReadEntry(const std::string& section, const std::string& entry, DWORD* type, std::string* text,
                DWORD* number) {
-    HKEY key = nullptr;
-    if (RegOpenKeyEx(HKEY_CURRENT_USER, SectionPath(section), &key) != ERROR_SUCCESS)
+    tb::CRegKey key;
+    if (key.Open(HKEY_CURRENT_USER, SectionPath(section)) != ERROR_SUCCESS)
         return false;
-    bool found = RegQueryValueEx(key, entry, type, nullptr, nullptr) == ERROR_SUCCESS;
-    if (found && *type == REG_DWORD)
-        found = RegQueryDword(key, entry, number) == ERROR_SUCCESS;
-    else if (found)
-        found = RegQueryString(key, entry, text) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return found;
+    if (RegQueryValueEx(key.Get(), entry, type, nullptr, nullptr) != ERROR_SUCCESS)
+        return false;
+    if (*type == REG_DWORD)
+        return RegQueryDword(key.Get(), entry, number) == ERROR_SUCCESS;
+    return RegQueryString(key.Get(), entry, text) == ERROR_SUCCESS;
 }
 
 template <typename Write> bool WriteEntry(const std::string& section, Write write) {
-    HKEY key = nullptr;
-    if (RegCreateKeyEx(HKEY_CURRENT_USER, SectionPath(section), &key) != ERROR_SUCCESS)
-        return false;
-    bool ok = write(key) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return ok;
+    tb::CRegKey key;
+    return key.Create(HKEY_CURRENT_USER, SectionPath(section)) == ERROR_SUCCESS &&
+           write(key.Get()) == ERROR_SUCCESS;
 }
 
 } // namespace

@@ -10,13 +10,14 @@
 #include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
+#include "platform/com/interfaceptr.h"
 #include "tests/support/tempdir.h"
 
 namespace tb::test {
 
 struct BriskoHolder {
-    CBrisko* p = new CBrisko;
-    ~BriskoHolder() { p->Release(); }
+    CInterfacePtr<CBrisko> ptr = CInterfacePtr<CBrisko>::Adopt(new CBrisko);
+    CBrisko* p = ptr.Get();
     CBrisko* operator->() { return p; }
 };
 

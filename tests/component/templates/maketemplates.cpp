@@ -13,6 +13,7 @@
 #include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
+#include "platform/com/interfaceptr.h"
 #include "platform/core/colorref.h"
 
 namespace {
@@ -69,7 +70,7 @@ void AddButtons(CAppletParameters& applet, const Design& d) {
 }
 
 bool WriteDesign(const Design& d, const std::string& folder) {
-    CBrisko* pWidget = new CBrisko;
+    const auto pWidget = tb::CInterfacePtr<CBrisko>::Adopt(new CBrisko);
     CAppletParameters& a = pWidget->applet;
     a.m_nWidth = d.nWidth;
     a.m_nHeight = d.nHeight;
@@ -85,9 +86,7 @@ bool WriteDesign(const Design& d, const std::string& folder) {
     pWidget->SetDescriptionEntry("BitmapFileName", "");
     pWidget->SetDescriptionEntry("PreviewPath", "");
     pWidget->SetLastUpdateTime(45000.5);
-    const bool bOk = pWidget->WriteConfigFileEx(folder + "/" + d.pszFile, 1);
-    pWidget->Release();
-    return bOk;
+    return pWidget->WriteConfigFileEx(folder + "/" + d.pszFile, 1);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry/registry.h"
+#include "platform/registry/regkey.h"
 #include "tests/support/tempdir.h"
 
 namespace {
@@ -173,4 +173,26 @@ TEST_F(Registry, FolderComesFromTheEnvironment) {
     ::unsetenv("XDG_CONFIG_HOME");
     ::setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(tb::RegistryFolder(), "/home/someone/.config/tallowby/registry");
+}
+
+TEST_F(Registry, KeyHolderClosesWhatItHoldsOnEveryPath) {
+    HKEY hFirst = nullptr;
+    {
+        tb::CRegKey key;
+        ASSERT_EQ(key.Create(HKEY_CURRENT_USER, "A\\B"), ERROR_SUCCESS);
+        hFirst = key.Get();
+        EXPECT_EQ(RegSetString(key.Get(), "v", "1"), ERROR_SUCCESS);
+
+        // A failed open closes the key held before and leaves the holder empty.
+        EXPECT_EQ(key.Open(HKEY_CURRENT_USER, "Missing"), ERROR_FILE_NOT_FOUND);
+        EXPECT_FALSE(key.IsOpen());
+        EXPECT_EQ(RegCloseKey(hFirst), ERROR_INVALID_HANDLE);
+
+        ASSERT_EQ(key.Open(HKEY_CURRENT_USER, "A"), ERROR_SUCCESS);
+        tb::CRegKey moved = std::move(key);
+        EXPECT_FALSE(key.IsOpen());
+        EXPECT_EQ(SubKeys(moved.Get()), std::vector<std::string>{"B"});
+        hFirst = moved.Get();
+    }
+    EXPECT_EQ(RegCloseKey(hFirst), ERROR_INVALID_HANDLE);
 }
