@@ -29,7 +29,8 @@ struct CModelContext {
 
 std::vector<CBenchStep<CModelContext>> ModelSteps() {
     return {
-        {"HTML", nullptr, [](CModelContext& c) { c.strHtml = c.applet.GetHTML(nullptr, 1); }},
+        {"HTML", nullptr,
+         [](CModelContext& c) { c.strHtml = c.applet.GetHTML(nullptr, tb::HtmlMode::Publish); }},
         // Baseline: the bare cost of filling fresh memory with as many bytes as the HTML has,
         // which on some machines grows faster than linearly by itself (page faults, caches).
         {"fill", nullptr,

@@ -59,22 +59,22 @@ bool CBrisko::ReadConfigFile(const std::string& path) {
     return true;
 }
 
-bool CBrisko::WriteConfigFileEx(const std::string& path, short nMode) {
+bool CBrisko::WriteConfigFileEx(const std::string& path, tb::GatherMode mode) {
     config.ClearParameters();
     config.ClearResources();
     config.ClearSegments();
     config.SetDescription(tb::kDescProgID, tb::kBriskoProgID);
     const std::string strFolder = WidgetFolder(path);
-    applet.GatherFiles(strFolder, nMode, tb::ComponentFolder(), tb::CopyResourcesHandler());
+    applet.GatherFiles(strFolder, mode, tb::ComponentFolder(), tb::CopyResourcesHandler());
     applet.WriteParameters(config.Parameters());
     RebuildResourceList();
-    config.AddSegment({"cursor", applet.GetHTML(this, 0)});
+    config.AddSegment({"cursor", applet.GetHTML(this, tb::HtmlMode::Preview)});
     resourcesCurrent = 1;
     return config.Write(path);
 }
 
-std::string CBrisko::GetHTMLBody(short nMode) {
-    return applet.GetHTML(this, nMode);
+std::string CBrisko::GetHTMLBody(tb::HtmlMode mode) {
+    return applet.GetHTML(this, mode);
 }
 
 std::string CBrisko::GetPreviewPath() {

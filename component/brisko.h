@@ -28,15 +28,17 @@ public:
 
     // --- Widget files
     bool ReadConfigFile(const std::string& path);
-    bool WriteConfigFile(const std::string& path) { return WriteConfigFileEx(path, 0); }
-    bool WriteConfigFileEx(const std::string& path, short nMode);
+    bool WriteConfigFile(const std::string& path) {
+        return WriteConfigFileEx(path, tb::GatherMode::PointAtCopies);
+    }
+    bool WriteConfigFileEx(const std::string& path, tb::GatherMode mode);
 
     // --- Designer. S_OK after the designer closed; E_NOTIMPL (and nothing changed) while no
     // designer is installed.
     HRESULT Config();
 
     // --- HTML and resources
-    std::string GetHTMLBody(short nMode);
+    std::string GetHTMLBody(tb::HtmlMode mode);
     int GetResourceNumber();
     std::string GetResourceName(int nIndex);
     std::string GetResourceLocalPath(int nIndex);

@@ -142,7 +142,7 @@ HRESULT B::DispWriteConfigFile(const DispArgs& a, VARIANT* r) {
     return Bool(r, WriteConfigFile(a[0].bstrVal));
 }
 HRESULT B::DispWriteConfigFileEx(const DispArgs& a, VARIANT* r) {
-    return Bool(r, WriteConfigFileEx(a[0].bstrVal, a[1].iVal));
+    return Bool(r, WriteConfigFileEx(a[0].bstrVal, tb::GatherModeFromNumber(a[1].iVal)));
 }
 HRESULT B::DispConfig(const DispArgs&, VARIANT* r) {
     HRESULT hr = Config();
@@ -161,7 +161,7 @@ HRESULT B::DispGetIconID(const DispArgs&, VARIANT* r) { return Long(r, tb::kIdiB
 HRESULT B::DispGetReservedNumber(const DispArgs&, VARIANT* r) { return Short(r, 0); }
 HRESULT B::DispGetHTMLSegmentNumber(const DispArgs&, VARIANT* r) { return Short(r, 1); }
 HRESULT B::DispGetHTMLPosition(const DispArgs&, VARIANT* r) { return String(r, "cursor"); }
-HRESULT B::DispGetHTMLBody(const DispArgs& a, VARIANT* r) { return String(r, GetHTMLBody(a[1].iVal)); }
+HRESULT B::DispGetHTMLBody(const DispArgs& a, VARIANT* r) { return String(r, GetHTMLBody(tb::HtmlModeFromNumber(a[1].iVal))); }
 HRESULT B::DispGetResourceInstance(const DispArgs&, VARIANT* r) { return Long(r, tb::ComponentResourceHandle()); }
 HRESULT B::DispGetResourceNumber(const DispArgs&, VARIANT* r) { return Short(r, GetResourceNumber()); }
 HRESULT B::DispGetResourceName(const DispArgs& a, VARIANT* r) { return String(r, GetResourceName(a[0].iVal)); }

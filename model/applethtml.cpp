@@ -233,16 +233,16 @@ void CHtmlWriter::WriteButtons() {
 
 } // namespace
 
-std::string CAppletParameters::GetHTML(IHtmlWidget* pWidget, short nMode) {
+std::string CAppletParameters::GetHTML(IHtmlWidget* pWidget, tb::HtmlMode mode) {
     // The rebuild may clear references to files that are gone; it must run before any of
     // them is written.
     if (pWidget != nullptr)
         pWidget->RebuildResourceList();
 
     std::string strPrefix;
-    if (nMode == 0)
+    if (mode == tb::HtmlMode::Preview)
         strPrefix = pWidget != nullptr ? pWidget->GetPreviewPath() : std::string();
-    else if (nMode == 1)
+    else if (mode == tb::HtmlMode::Publish)
         strPrefix = m_strWebPath;
 
     std::string out;

@@ -4,6 +4,8 @@
 // numbering passes that write the HTML and the stored parameters.
 
 #include "model/object.h"
+#include "model/outputmodes.h"
+#include "model/styles.h"
 #include "model/undohistory.h"
 #include "platform/core/colorref.h"
 
@@ -43,9 +45,9 @@ public:
     // Deletes every button (with its menu tree) and empties the button list and the selection.
     void DeleteContents();
 
-    // The applet element with its parameter lines (applethtml.cpp). Mode 0 previews, 1 publishes
-    // under m_strWebPath, any other writes bare file names. A null widget has no preview path.
-    std::string GetHTML(IHtmlWidget* pWidget, short nMode);
+    // The applet element with its parameter lines (applethtml.cpp): file references under the
+    // widget's preview path, under m_strWebPath, or bare. A null widget has no preview path.
+    std::string GetHTML(IHtmlWidget* pWidget, tb::HtmlMode mode);
 
     // The stored parameter form of the design (appletparams_storage.cpp). Writing empties the
     // map first and leaves the storage numbering in the work fields.
@@ -54,9 +56,10 @@ public:
     // fields become strBaseFolder (ending with a separator) + the stored name. Always true.
     bool ReadParameters(const IParameterMap& map, const std::string& strBaseFolder);
     // Copies the applet class file from strComponentFolder and every media file the design
-    // refers to into strDestFolder (ending with '/'); mode 0 points the references at the
-    // copies and hands colliding ones to the handler (which may be null) (gatherfiles.cpp).
-    void GatherFiles(const std::string& strDestFolder, short nMode,
+    // refers to into strDestFolder (ending with '/'); GatherMode::PointAtCopies points the
+    // references at the copies and hands colliding ones to the handler (which may be null)
+    // (gatherfiles.cpp).
+    void GatherFiles(const std::string& strDestFolder, tb::GatherMode mode,
                      const std::string& strComponentFolder, ICopyResourcesHandler* pHandler);
 
     std::string m_strName = "Brisko";
@@ -78,6 +81,8 @@ public:
     int m_nBorderStyle = 6;
     int m_nBorderThick = 10;
     COLORREF m_crBorder = 15509160;
+    tb::BackStyle GetBackStyle() const { return tb::BackStyle(m_nBackStyle); }
+    tb::BorderStyle GetBorderStyle() const { return tb::BorderStyle(m_nBorderStyle); }
     int m_bProgressBar = 1;
     std::string m_strLoadingMessage = "Loading image ...";
     std::string m_strMenuCounts;

@@ -9,13 +9,13 @@
 #include <vector>
 
 tb::GatherOutcome GatherOne(std::string& strReference, const std::string& strDestFolder,
-                            tb::CHandledPaths& handled, short nMode) {
+                            tb::CHandledPaths& handled, tb::GatherMode mode) {
     using tb::GatherOutcome;
     if (strReference.empty())
         return GatherOutcome::Unchanged;
     const std::string strTarget = strDestFolder + tb::FileNamePart(strReference);
 
-    if (nMode != 0) {
+    if (mode == tb::GatherMode::CopyOnly) {
         if (tb::FolderPart(strReference) == strDestFolder)
             return GatherOutcome::Unchanged;
         return tb::CopyFileReplace(strReference, strTarget) ? GatherOutcome::Copied
@@ -51,7 +51,7 @@ tb::GatherOutcome GatherOne(std::string& strReference, const std::string& strDes
     return GatherOutcome::Conflict;
 }
 
-void CAppletParameters::GatherFiles(const std::string& strDestFolder, short nMode,
+void CAppletParameters::GatherFiles(const std::string& strDestFolder, tb::GatherMode mode,
                                     const std::string& strComponentFolder,
                                     ICopyResourcesHandler* pHandler) {
     std::string strDest = strDestFolder;
@@ -64,7 +64,7 @@ void CAppletParameters::GatherFiles(const std::string& strDestFolder, short nMod
     tb::CHandledPaths handled;
     std::vector<std::string*> conflicts;
     tb::ForEachFileReference(*this, [&](std::string& strReference, const std::string&) {
-        if (GatherOne(strReference, strDest, handled, nMode) == tb::GatherOutcome::Conflict)
+        if (GatherOne(strReference, strDest, handled, mode) == tb::GatherOutcome::Conflict)
             conflicts.push_back(&strReference);
     });
 

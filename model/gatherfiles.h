@@ -2,6 +2,8 @@
 // Gathering the files a design refers to into one folder (the widget's folder, or a page's
 // folder when publishing). GatherFiles itself is a member of CAppletParameters.
 
+#include "model/outputmodes.h"
+
 #include <string>
 #include <unordered_map>
 
@@ -13,10 +15,10 @@ using CHandledPaths = std::unordered_map<std::string, std::string>;
 
 enum class GatherOutcome {
     Unchanged,  // nothing to do, or a failed copy that left the reference as it was
-    Copied,     // the file was copied (in mode 0 the reference now names the copy)
+    Copied,     // the file was copied (PointAtCopies: the reference now names the copy)
     Redirected, // an equal file already lay in the destination; the reference names it
-    Cleared,    // mode 0: the source does not exist, the reference is emptied
-    Conflict,   // mode 0: a different file of that name lies in the destination
+    Cleared,    // PointAtCopies: the source does not exist, the reference is emptied
+    Conflict,   // PointAtCopies: a different file of that name lies in the destination
 };
 
 // The name of the applet's class file, copied with every gathering.
@@ -25,7 +27,7 @@ inline constexpr const char* kAppletClassFile = "tlwbtn.class";
 } // namespace tb
 
 // Gathers one file reference (a path text of the model, rewritten in place). strDestFolder
-// ends with '/'. Mode 0 copies each source once and points every reference to it at the copy;
-// any other mode copies over whatever lies in the destination and leaves references alone.
+// ends with '/'. PointAtCopies copies each source once and points every reference to it at
+// the copy; CopyOnly copies over whatever lies in the destination and leaves references alone.
 tb::GatherOutcome GatherOne(std::string& strReference, const std::string& strDestFolder,
-                            tb::CHandledPaths& handled, short nMode);
+                            tb::CHandledPaths& handled, tb::GatherMode mode);

@@ -4,6 +4,7 @@
 
 #include "model/marquelitem.h"
 #include "model/object.h"
+#include "model/styles.h"
 #include "platform/core/colorref.h"
 
 #include <array>
@@ -32,6 +33,11 @@ struct CMarquelState {
     int m_nImageAlign = 0;
     int m_nImageOffset = 0;
     std::string m_strReserved;
+
+    tb::BackStyle GetBackStyle() const { return tb::BackStyle(m_nBackStyle); }
+    tb::BorderStyle GetBorderStyle() const { return tb::BorderStyle(m_nBorderStyle); }
+    tb::Alignment GetTextAlign() const { return tb::Alignment(m_nTextAlign); }
+    tb::Alignment GetImageAlign() const { return tb::Alignment(m_nImageAlign); }
 
     // The defaults of state 0 (Normal), 1 (Mouse Over) or 2 (Click).
     static CMarquelState Default(int nState);

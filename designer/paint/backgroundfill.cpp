@@ -14,14 +14,16 @@ COLORREF BackgroundStepColor(COLORREF c1, COLORREF c2, int64_t i, int64_t n) {
                channel(GetBValue(c1), GetBValue(c2)));
 }
 
-void FillBackground(CSurface& surface, const CRect& rect, COLORREF c1, COLORREF c2, int style) {
-    if (style < backSolid || style > backMirroredHorizontal)
+void FillBackground(CSurface& surface, const CRect& rect, COLORREF c1, COLORREF c2,
+                    BackStyle style) {
+    if (style < BackStyle::Solid || style > BackStyle::MirroredHorizontal)
         return;
     const CRect r = rect.Normalized();
     const int64_t w = int64_t(r.right) - r.left, h = int64_t(r.bottom) - r.top;
-    const bool horizontalLines = style <= backMirroredVertical;
-    const bool mirrored = style == backMirroredVertical || style == backMirroredHorizontal;
-    if (style == backSolid)
+    const bool horizontalLines = style <= BackStyle::MirroredVertical;
+    const bool mirrored =
+        style == BackStyle::MirroredVertical || style == BackStyle::MirroredHorizontal;
+    if (style == BackStyle::Solid)
         c2 = c1;
     const int64_t extent = horizontalLines ? h : w;
     const int64_t n = mirrored ? (extent + 1) / 2 : extent;

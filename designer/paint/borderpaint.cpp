@@ -23,23 +23,23 @@ RingShades Sunken(int amount) {
 
 } // namespace
 
-RingShades BorderRingShades(int style, int64_t thickness, int64_t k) {
+RingShades BorderRingShades(BorderStyle style, int64_t thickness, int64_t k) {
     const int64_t fromInside = thickness - 1 - k; // 0 on the innermost ring
     const int64_t outerBand = thickness / 2;
     switch (style) {
-    case borderRaised:
+    case BorderStyle::Raised:
         return Raised(Amount(10, k));
-    case borderSunken:
+    case BorderStyle::Sunken:
         return Sunken(Amount(10, k));
-    case borderRaisedInside:
+    case BorderStyle::RaisedInside:
         return Raised(Amount(15, fromInside));
-    case borderSunkenInside:
+    case BorderStyle::SunkenInside:
         return Sunken(Amount(15, fromInside));
-    case borderRidge:
+    case BorderStyle::Ridge:
         if (k < outerBand)
             return Raised(Amount(15, outerBand - 1 - k));
         return Sunken(Amount(15, k - outerBand));
-    case borderDoubleRaised:
+    case BorderStyle::DoubleRaised:
         if (k < outerBand)
             return Raised(Amount(15, outerBand - 1 - k));
         return Raised(Amount(15, fromInside));
@@ -48,8 +48,9 @@ RingShades BorderRingShades(int style, int64_t thickness, int64_t k) {
     }
 }
 
-void DrawBorder(CSurface& surface, const CRect& rect, COLORREF base, int thickness, int style) {
-    if (thickness <= 0 || style < borderRaised || style > borderDoubleRaised)
+void DrawBorder(CSurface& surface, const CRect& rect, COLORREF base, int thickness,
+                BorderStyle style) {
+    if (thickness <= 0 || style < BorderStyle::Raised || style > BorderStyle::DoubleRaised)
         return;
     const CRect r = rect.Normalized();
     ForEachVisibleRing(surface, r, thickness, [&](int64_t k) {

@@ -20,8 +20,8 @@ int CLastPaintedState::Choose(int nViewState) {
 void PaintButtonFace(CSurface& surface, const CRect& rect, const CMarquel& menu, int nState) {
     const CRect r = rect.Normalized();
     const CMarquelState& state = menu.m_states[size_t(nState - 1)];
-    FillBackground(surface, r, state.m_crBack, state.m_crFade, state.m_nBackStyle);
-    DrawBorder(surface, r, state.m_crBorder, menu.m_nBorderThick, state.m_nBorderStyle);
+    FillBackground(surface, r, state.m_crBack, state.m_crFade, state.GetBackStyle());
+    DrawBorder(surface, r, state.m_crBorder, menu.m_nBorderThick, state.GetBorderStyle());
     if (!menu.m_items.empty() && menu.m_items.front())
         DrawLabel(surface, r, menu.m_items.front()->m_strLabel, state, menu.m_nBorderThick);
 }

@@ -12,8 +12,8 @@ namespace tb {
 
 void PaintAppletCanvas(CSurface& surface, const CRect& client, const CAppletParameters& params,
                        IDrawView* pView, CLastPaintedState& last, bool bShowHandles) {
-    FillBackground(surface, client, params.m_crBack, params.m_crFade, params.m_nBackStyle);
-    DrawBorder(surface, client, params.m_crBorder, params.m_nBorderThick, params.m_nBorderStyle);
+    FillBackground(surface, client, params.m_crBack, params.m_crFade, params.GetBackStyle());
+    DrawBorder(surface, client, params.m_crBorder, params.m_nBorderThick, params.GetBorderStyle());
     std::unordered_set<const CDrawRect*> selected;
     if (bShowHandles)
         selected.insert(params.m_selection.begin(), params.m_selection.end());

@@ -29,10 +29,10 @@ LabelLayout PlaceLabel(CSurface& surface, const CRect& rect, const std::string& 
 
     LabelLayout layout;
     int64_t dx;
-    if (state.m_nTextAlign == 2) {
+    if (state.GetTextAlign() == Alignment::Right) {
         dx = w - tw - borderThick - 3;
         layout.format = DT_RIGHT;
-    } else if (state.m_nTextAlign == 1) {
+    } else if (state.GetTextAlign() == Alignment::Centre) {
         dx = (w - tw) / 2;
         layout.format = DT_CENTER;
     } else {

@@ -48,8 +48,9 @@ COLORREF ShadeAtLevel(COLORREF color, int64_t level) {
 } // namespace
 
 void PaintBorder(CSurface& surface, const CRect& rect, COLORREF crColor, int nThickness,
-                 int nStyle) {
-    if (nThickness <= 0 || nStyle < 1 || nStyle > 6)
+                 tb::BorderStyle style) {
+    using tb::BorderStyle;
+    if (nThickness <= 0 || style < BorderStyle::Raised || style > BorderStyle::DoubleRaised)
         return;
     const CRect r = rect.Normalized();
     const int64_t t = nThickness, outerBand = t / 2, base = GetGValue(crColor);
@@ -59,25 +60,25 @@ void PaintBorder(CSurface& surface, const CRect& rect, COLORREF crColor, int nTh
     // Level change of ring k's top-left edges (the bottom-right ones change the other way).
     auto rise = [&](int64_t k) -> int64_t {
         const int64_t fromInside = t - 1 - k;
-        switch (nStyle) {
-        case 1:
+        switch (style) {
+        case BorderStyle::Raised:
             return amount(10, k);
-        case 2:
+        case BorderStyle::Sunken:
             return -amount(10, k);
-        case 3:
+        case BorderStyle::RaisedInside:
             return amount(15, fromInside);
-        case 4:
+        case BorderStyle::SunkenInside:
             return -amount(15, fromInside);
-        case 5: // ridge: raised outer band, sunken inner band
+        case BorderStyle::Ridge: // raised outer band, sunken inner band
             return k < outerBand ? amount(15, outerBand - 1 - k) : -amount(15, k - outerBand);
-        default: // 6, groove: sunken outer band, raised inner band
+        default: // the last style, a groove: sunken outer band, raised inner band
             return k < outerBand ? -amount(15, outerBand - 1 - k) : amount(15, k - outerBand);
         }
     };
 
     std::vector<int64_t> rings;
     tb::ForEachVisibleRing(surface, r, t, [&rings](int64_t k) { rings.push_back(k); });
-    if (nStyle == 3 || nStyle == 4)
+    if (style == BorderStyle::RaisedInside || style == BorderStyle::SunkenInside)
         std::reverse(rings.begin(), rings.end()); // innermost first
     for (int64_t k : rings) {
         const int64_t d = rise(k);
@@ -102,25 +103,25 @@ void PaintWord(CSurface& surface, const CRect& rect, const char* word, COLORREF 
 
 } // namespace
 
-void PaintBackStyleSample(CSurface& surface, const CRect& rect, int nStyle, COLORREF crFirst,
+void PaintBackStyleSample(CSurface& surface, const CRect& rect, BackStyle style, COLORREF crFirst,
                           COLORREF crSecond, COLORREF textColor) {
-    switch (nStyle) {
-    case 0:
+    switch (style) {
+    case BackStyle::Transparent:
         PaintWord(surface, rect, "Transparent", textColor);
         break;
-    case 1:
+    case BackStyle::Solid:
         PaintGradient(surface, rect, crFirst, crFirst, true, false);
         break;
-    case 2:
+    case BackStyle::TopToBottom:
         PaintGradient(surface, rect, crFirst, crSecond, true, false);
         break;
-    case 3:
+    case BackStyle::MirroredVertical:
         PaintGradient(surface, rect, crFirst, crSecond, true, true);
         break;
-    case 4:
+    case BackStyle::LeftToRight:
         PaintGradient(surface, rect, crFirst, crSecond, false, false);
         break;
-    case 5:
+    case BackStyle::MirroredHorizontal:
         PaintGradient(surface, rect, crFirst, crSecond, false, true);
         break;
     default:
@@ -128,12 +129,12 @@ void PaintBackStyleSample(CSurface& surface, const CRect& rect, int nStyle, COLO
     }
 }
 
-void PaintBorderStyleSample(CSurface& surface, const CRect& rect, int nStyle, COLORREF crColor,
-                            COLORREF textColor) {
-    if (nStyle == 0)
+void PaintBorderStyleSample(CSurface& surface, const CRect& rect, BorderStyle style,
+                            COLORREF crColor, COLORREF textColor) {
+    if (style == BorderStyle::None)
         PaintWord(surface, rect, "Plain", textColor);
     else
-        PaintBorder(surface, rect, crColor, 6, nStyle);
+        PaintBorder(surface, rect, crColor, 6, style);
 }
 
 void DrawPickerEntry(CSurface& surface, const CRect& item, int nStyle, bool bSelected,

@@ -3,6 +3,7 @@
 // picker entry. They preview the styles the applet draws rather than repeat the canvas
 // painters, so they have painters of their own.
 
+#include "model/styles.h"
 #include "platform/core/colorref.h"
 #include "platform/core/rect.h"
 
@@ -16,9 +17,9 @@ void PaintGradient(CSurface& surface, const CRect& rect, COLORREF crFirst, COLOR
                    bool bVertical, bool bMirrored);
 
 // nThickness nested rings in shades of crColor that keep its red and blue offsets from green;
-// styles 1 to 6 (others draw nothing).
+// None and values without a name draw nothing.
 void PaintBorder(CSurface& surface, const CRect& rect, COLORREF crColor, int nThickness,
-                 int nStyle);
+                 tb::BorderStyle style);
 
 namespace tb {
 
@@ -29,17 +30,17 @@ struct PickerColors {
     COLORREF text = RGB(0, 0, 0);
 };
 
-// Sample of a background style 0..5: the word "Transparent" for 0 (in textColor, with the
-// surface's font), else a gradient of the two colours.
-void PaintBackStyleSample(CSurface& surface, const CRect& rect, int nStyle, COLORREF crFirst,
+// Sample of a background style: the word "Transparent" (in textColor, with the surface's
+// font), else a gradient of the two colours; nothing for values without a name.
+void PaintBackStyleSample(CSurface& surface, const CRect& rect, BackStyle style, COLORREF crFirst,
                           COLORREF crSecond, COLORREF textColor);
 
-// Sample of a border style 0..6: the word "Plain" for 0, else a border of thickness 6.
-void PaintBorderStyleSample(CSurface& surface, const CRect& rect, int nStyle, COLORREF crColor,
-                            COLORREF textColor);
+// Sample of a border style: the word "Plain" for None, else a border of thickness 6.
+void PaintBorderStyleSample(CSurface& surface, const CRect& rect, BorderStyle style,
+                            COLORREF crColor, COLORREF textColor);
 
-// Which sample an entry shows: called with the surface, the sample rectangle and the text
-// colour to use.
+// Which sample an entry shows: called with the surface, the sample rectangle, the entry's
+// style number (each picker knows which kind of style it holds) and the text colour to use.
 class IStyleSamplePainter {
 public:
     virtual ~IStyleSamplePainter() = default;

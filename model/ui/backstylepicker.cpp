@@ -14,16 +14,16 @@ void CBackStylePicker::FillList() {
         addItem(QString(), nStyle);
 }
 
-void CBackStylePicker::SetStyle(int nStyle, COLORREF crFirst, COLORREF crSecond) {
+void CBackStylePicker::SetStyle(tb::BackStyle style, COLORREF crFirst, COLORREF crSecond) {
     if (crFirst != m_crFirst || crSecond != m_crSecond) {
         m_crFirst = crFirst;
         m_crSecond = crSecond;
         Refill();
     }
-    if (nStyle < 0 || nStyle > 5)
-        nStyle = 1;
-    // Style 0 has no entry in the form without transparency: nothing is selected then.
-    setCurrentIndex(nStyle - m_nOffset);
+    if (style < tb::BackStyle::Transparent || style > tb::BackStyle::MirroredHorizontal)
+        style = tb::BackStyle::Solid;
+    // Transparent has no entry in the form without transparency: nothing is selected then.
+    setCurrentIndex(static_cast<int>(style) - m_nOffset);
 }
 
 void CBackStylePicker::SetFirstColor(COLORREF cr) {
@@ -49,5 +49,6 @@ void CBackStylePicker::SetBlackWhite() {
 
 void CBackStylePicker::PaintSample(CSurface& surface, const CRect& rect, int nStyle,
                                    COLORREF textColor) const {
-    tb::PaintBackStyleSample(surface, rect, nStyle, m_crFirst, m_crSecond, textColor);
+    tb::PaintBackStyleSample(surface, rect, tb::BackStyle(nStyle), m_crFirst, m_crSecond,
+                             textColor);
 }

@@ -12,8 +12,10 @@ public:
 
     void FillList() override;
     // Stores the colours (refilling when either changed), then selects the style's entry; a
-    // style outside 0..5 selects style 1.
-    void SetStyle(int nStyle, COLORREF crFirst, COLORREF crSecond);
+    // value without a name selects Solid.
+    void SetStyle(tb::BackStyle style, COLORREF crFirst, COLORREF crSecond);
+    // The selected style; Transparent when nothing is selected.
+    tb::BackStyle GetBackStyle() const { return tb::BackStyle(SelectedStyleNumber()); }
     void SetFirstColor(COLORREF cr);
     void SetSecondColor(COLORREF cr);
     void SwapColors();

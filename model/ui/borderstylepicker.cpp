@@ -12,14 +12,14 @@ void CBorderStylePicker::FillList() {
         addItem(QString::number(nStyle), nStyle);
 }
 
-void CBorderStylePicker::SetStyle(int nStyle, COLORREF crColor) {
+void CBorderStylePicker::SetStyle(tb::BorderStyle style, COLORREF crColor) {
     if (crColor != m_crColor) {
         m_crColor = crColor;
         Refill();
     }
-    if (nStyle < 0 || nStyle > 6)
-        nStyle = 1;
-    setCurrentIndex(nStyle);
+    if (style < tb::BorderStyle::None || style > tb::BorderStyle::DoubleRaised)
+        style = tb::BorderStyle::Raised;
+    setCurrentIndex(static_cast<int>(style));
 }
 
 void CBorderStylePicker::SetColor(COLORREF cr) {
@@ -29,5 +29,5 @@ void CBorderStylePicker::SetColor(COLORREF cr) {
 
 void CBorderStylePicker::PaintSample(CSurface& surface, const CRect& rect, int nStyle,
                                      COLORREF textColor) const {
-    tb::PaintBorderStyleSample(surface, rect, nStyle, m_crColor, textColor);
+    tb::PaintBorderStyleSample(surface, rect, tb::BorderStyle(nStyle), m_crColor, textColor);
 }

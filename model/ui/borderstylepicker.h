@@ -9,9 +9,11 @@ public:
     explicit CBorderStylePicker(QWidget* pParent = nullptr);
 
     void FillList() override;
-    // Stores the colour (refilling when it changed), then selects the style; a style outside
-    // 0..6 selects style 1.
-    void SetStyle(int nStyle, COLORREF crColor);
+    // Stores the colour (refilling when it changed), then selects the style; a value without
+    // a name selects Raised.
+    void SetStyle(tb::BorderStyle style, COLORREF crColor);
+    // The selected style; None when nothing is selected.
+    tb::BorderStyle GetBorderStyle() const { return tb::BorderStyle(SelectedStyleNumber()); }
     void SetColor(COLORREF cr);
     COLORREF GetColor() const { return m_crColor; }
 

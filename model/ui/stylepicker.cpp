@@ -42,7 +42,7 @@ CStylePicker::CStylePicker(QWidget* pParent) : QComboBox(pParent) {
     setMinimumHeight(24);
 }
 
-int CStylePicker::GetStyle() const {
+int CStylePicker::SelectedStyleNumber() const {
     return currentIndex() < 0 ? 0 : itemData(currentIndex()).toInt();
 }
 

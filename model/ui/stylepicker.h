@@ -11,13 +11,12 @@ class CStylePicker : public QComboBox, public tb::IStyleSamplePainter {
 public:
     explicit CStylePicker(QWidget* pParent = nullptr);
 
-    // Item data of the selected entry, or 0 when nothing is selected.
-    int GetStyle() const;
-
     // Paints entry nIndex into a w x h image as the list shows it.
     QImage RenderEntry(int nIndex, int w, int h, bool bSelected, bool bFocused) const;
 
 protected:
+    // The style number of the selected entry (its item data), or 0 when nothing is selected.
+    int SelectedStyleNumber() const;
     // Adds the entries after emptying the list.
     virtual void FillList() = 0;
     // Refills, keeping the selection (entry 1 when there was none).

@@ -48,9 +48,9 @@ public:
     bool m_bBorder = false;
     void PaintSample(CSurface& s, const CRect& r, int nStyle, COLORREF text) const override {
         if (m_bBorder)
-            tb::PaintBorderStyleSample(s, r, nStyle, 0x426F8C, text);
+            tb::PaintBorderStyleSample(s, r, tb::BorderStyle(nStyle), 0x426F8C, text);
         else
-            tb::PaintBackStyleSample(s, r, nStyle, 0x404080, 0x80FFFF, text);
+            tb::PaintBackStyleSample(s, r, tb::BackStyle(nStyle), 0x404080, 0x80FFFF, text);
     }
 };
 
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     for (int style = 0; style <= 5; ++style) {
         CRect r{kLeft + style * kCell, y, kLeft + style * kCell + 100, y + 50};
         Checker(s, r);
-        tb::FillBackground(s, r, 0x404080, 0x80FFFF, style);
+        tb::FillBackground(s, r, 0x404080, 0x80FFFF, tb::BackStyle(style));
         Caption(s, r.left, r.bottom + 2, "style " + std::to_string(style));
     }
     y += 80;
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         for (int style = 0; style <= 6; ++style) {
             CRect r{kLeft + style * kCell, y, kLeft + style * kCell + 100, y + 50};
             s.FillSolidRect(r, RGB(200, 200, 200));
-            tb::DrawBorder(s, r, 0x426F8C, thickness, style);
+            tb::DrawBorder(s, r, 0x426F8C, thickness, tb::BorderStyle(style));
             Caption(s, r.left, r.bottom + 2, "style " + std::to_string(style));
         }
         y += 80;

@@ -150,7 +150,7 @@ TEST(BriskoWriteConfigFileEx, ModeZeroCopiesMediaAndSwitchesTheReferences) {
     CMarquelItem& item = AddButton(b->applet);
     item.m_strImageNormal = media.file("pic.gif");
 
-    ASSERT_TRUE(b->WriteConfigFileEx(site.file("w.tsq"), 0));
+    ASSERT_TRUE(b->WriteConfigFileEx(site.file("w.tsq"), tb::GatherMode::PointAtCopies));
     EXPECT_EQ(ReadFileBytes(site.file("tlwbtn.class")), "CLASSBYTES");
     EXPECT_EQ(ReadFileBytes(site.file("pic.gif")), "GIF89a");
     EXPECT_EQ(item.m_strImageNormal, site.path() + "/pic.gif");
@@ -177,7 +177,7 @@ TEST(BriskoWriteConfigFileEx, OtherModesCopyButKeepTheReferences) {
     BriskoHolder b;
     CMarquelItem& item = AddButton(b->applet);
     item.m_strImageNormal = media.file("pic.gif");
-    ASSERT_TRUE(b->WriteConfigFileEx(site.file("w.tsq"), 1));
+    ASSERT_TRUE(b->WriteConfigFileEx(site.file("w.tsq"), tb::GatherMode::CopyOnly));
     EXPECT_EQ(ReadFileBytes(site.file("pic.gif")), "GIF89a");
     EXPECT_EQ(item.m_strImageNormal, media.file("pic.gif"));
     EXPECT_NE(ReadFileBytes(site.file("w.tsq")).find("\r\npic.gif=" + media.path() + "/=\r\n"),
@@ -203,7 +203,7 @@ TEST(BriskoWriteConfigFileEx, WrittenDesignReadsBackIntoAFreshObject) {
     ASSERT_TRUE(c->ReadConfigFile(dir.file("w.tsq")));
     ASSERT_EQ(c->applet.m_buttons.size(), 2u);
     EXPECT_EQ(c->applet.m_buttons[0]->menu->m_items.front()->m_strLabel, "Home, sweet\r\nhome");
-    EXPECT_EQ(c->GetHTMLBody(0), b->GetHTMLBody(0));
+    EXPECT_EQ(c->GetHTMLBody(tb::HtmlMode::Preview), b->GetHTMLBody(tb::HtmlMode::Preview));
     // From the first re-read on, the stored form is stable.
     ASSERT_TRUE(c->WriteConfigFile(dir.file("again.tsq")));
     BriskoHolder d;

@@ -86,7 +86,7 @@ bool WriteDesign(const Design& d, const std::string& folder) {
     pWidget->SetDescriptionEntry("BitmapFileName", "");
     pWidget->SetDescriptionEntry("PreviewPath", "");
     pWidget->SetLastUpdateTime(45000.5);
-    return pWidget->WriteConfigFileEx(folder + "/" + d.pszFile, 1);
+    return pWidget->WriteConfigFileEx(folder + "/" + d.pszFile, tb::GatherMode::CopyOnly);
 }
 
 } // namespace

@@ -25,7 +25,7 @@ struct Ring {
 // Checks the middle of each edge of the four rings of a 12 x 12 border.
 void ExpectRings(int style, const std::array<Ring, 4>& rings) {
     CMemorySurface s(12, 12, kCanvas);
-    tb::DrawBorder(s, {0, 0, 12, 12}, kBase, 4, style);
+    tb::DrawBorder(s, {0, 0, 12, 12}, kBase, 4, tb::BorderStyle(style));
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(testing::Message() << "style " << style << " ring " << k);
         EXPECT_EQ(s.GetPixel(k, 6), rings[size_t(k)].topLeft);
@@ -70,14 +70,14 @@ TEST(BorderPaint, BandedStylesKeepTheBaseWhereTheSpecifiedRingsAre) {
 
 TEST(BorderPaint, ShadesClampEachChannel) {
     CMemorySurface s(10, 10, kCanvas);
-    tb::DrawBorder(s, {0, 0, 10, 10}, RGB(250, 5, 128), 4, 1);
+    tb::DrawBorder(s, {0, 0, 10, 10}, RGB(250, 5, 128), 4, tb::BorderStyle::Raised);
     EXPECT_EQ(s.GetPixel(3, 4), RGB(255, 35, 158));
     EXPECT_EQ(s.GetPixel(6, 4), RGB(220, 0, 98));
 }
 
 TEST(BorderPaint, CornersBelongToTheTopLeftOnlyAtTheTopLeft) {
     CMemorySurface s(6, 5, kCanvas);
-    tb::DrawBorder(s, {0, 0, 6, 5}, kBase, 2, 1);
+    tb::DrawBorder(s, {0, 0, 6, 5}, kBase, 2, tb::BorderStyle::Raised);
     EXPECT_EQ(s.GetPixel(1, 1), Shade(10));  // ring 1, top-left corner
     EXPECT_EQ(s.GetPixel(4, 1), Shade(-10)); // top-right
     EXPECT_EQ(s.GetPixel(1, 3), Shade(-10)); // bottom-left
@@ -87,17 +87,17 @@ TEST(BorderPaint, CornersBelongToTheTopLeftOnlyAtTheTopLeft) {
 TEST(BorderPaint, ThicknessZeroAndUnknownStylesDrawNothing) {
     CMemorySurface s(6, 6, kCanvas);
     for (int style = 0; style <= 7; ++style)
-        tb::DrawBorder(s, {0, 0, 6, 6}, kBase, 0, style);
-    tb::DrawBorder(s, {0, 0, 6, 6}, kBase, 3, 0);
-    tb::DrawBorder(s, {0, 0, 6, 6}, kBase, 3, 7);
-    tb::DrawBorder(s, {0, 0, 6, 6}, kBase, -3, 1);
+        tb::DrawBorder(s, {0, 0, 6, 6}, kBase, 0, tb::BorderStyle(style));
+    tb::DrawBorder(s, {0, 0, 6, 6}, kBase, 3, tb::BorderStyle::None);
+    tb::DrawBorder(s, {0, 0, 6, 6}, kBase, 3, tb::BorderStyle(7));
+    tb::DrawBorder(s, {0, 0, 6, 6}, kBase, -3, tb::BorderStyle::Raised);
     for (const COLORREF c : s.Pixels())
         ASSERT_EQ(c, kCanvas);
 }
 
 TEST(BorderPaint, ThicknessOneInStyleFiveIsOneBaseRing) {
     CMemorySurface s(6, 6, kCanvas);
-    tb::DrawBorder(s, {0, 0, 6, 6}, kBase, 1, 5);
+    tb::DrawBorder(s, {0, 0, 6, 6}, kBase, 1, tb::BorderStyle::Ridge);
     EXPECT_EQ(s.GetPixel(0, 3), kBase);
     EXPECT_EQ(s.GetPixel(5, 3), kBase);
     EXPECT_EQ(s.GetPixel(3, 0), kBase);
@@ -107,8 +107,9 @@ TEST(BorderPaint, ThicknessOneInStyleFiveIsOneBaseRing) {
 
 TEST(BorderPaint, CrossingAndAbsurdThicknessesFinish) {
     CMemorySurface s(10, 10, kCanvas);
-    tb::DrawBorder(s, {2, 2, 8, 6}, kBase, 9, 3); // rings cross each other
-    tb::DrawBorder(s, {0, 0, 10, 10}, kBase, 2000000000, 1);
+    tb::DrawBorder(s, {2, 2, 8, 6}, kBase, 9,
+                   tb::BorderStyle::RaisedInside); // rings cross each other
+    tb::DrawBorder(s, {0, 0, 10, 10}, kBase, 2000000000, tb::BorderStyle::Raised);
     EXPECT_EQ(s.GetPixel(0, 0), kBase);
 }
 

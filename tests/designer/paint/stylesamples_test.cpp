@@ -51,14 +51,14 @@ TEST(StyleSamples, GradientStepsTruncateAndStayBetweenTheEnds) {
 TEST(StyleSamples, BorderShadesMoveTheGreenLevelAndKeepTheOffsets) {
     // Green 100, red 60 below it, blue 60 above it.
     CMemorySurface s(10, 10, kCanvas);
-    PaintBorder(s, {0, 0, 10, 10}, RGB(40, 100, 160), 2, 1);
+    PaintBorder(s, {0, 0, 10, 10}, RGB(40, 100, 160), 2, tb::BorderStyle::Raised);
     EXPECT_EQ(s.GetPixel(0, 5), RGB(40, 100, 160));
     EXPECT_EQ(s.GetPixel(1, 5), RGB(50, 110, 170));
     EXPECT_EQ(s.GetPixel(8, 5), RGB(30, 90, 150));
     EXPECT_EQ(s.GetPixel(2, 5), kCanvas);
 
     // Style 3 counts from the inside in steps of 15; channels clamp.
-    PaintBorder(s, {0, 0, 10, 10}, RGB(250, 100, 0), 2, 3);
+    PaintBorder(s, {0, 0, 10, 10}, RGB(250, 100, 0), 2, tb::BorderStyle::RaisedInside);
     EXPECT_EQ(s.GetPixel(0, 5), RGB(255, 115, 15));
     EXPECT_EQ(s.GetPixel(9, 5), RGB(235, 85, 0));
     EXPECT_EQ(s.GetPixel(1, 5), RGB(250, 100, 0));
@@ -66,8 +66,8 @@ TEST(StyleSamples, BorderShadesMoveTheGreenLevelAndKeepTheOffsets) {
 
 TEST(StyleSamples, RidgeAndGrooveAreMirrorImages) {
     CMemorySurface ridge(12, 12, kCanvas), groove(12, 12, kCanvas);
-    PaintBorder(ridge, {0, 0, 12, 12}, RGB(100, 100, 100), 4, 5);
-    PaintBorder(groove, {0, 0, 12, 12}, RGB(100, 100, 100), 4, 6);
+    PaintBorder(ridge, {0, 0, 12, 12}, RGB(100, 100, 100), 4, tb::BorderStyle::Ridge);
+    PaintBorder(groove, {0, 0, 12, 12}, RGB(100, 100, 100), 4, tb::BorderStyle::DoubleRaised);
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(ridge.GetPixel(k, 6), groove.GetPixel(11 - k, 6)) << k;
         EXPECT_EQ(ridge.GetPixel(11 - k, 6), groove.GetPixel(k, 6)) << k;

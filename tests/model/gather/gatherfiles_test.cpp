@@ -73,12 +73,14 @@ TEST(GatherOne, ModeZeroCopiesOnceAndLaterReferencesKeepTheirSource) {
     tb::CHandledPaths handled;
     std::string first = f.src + "a.gif";
     std::string second = f.src + "a.gif";
-    EXPECT_EQ(GatherOne(first, f.dest, handled, 0), GatherOutcome::Copied);
+    EXPECT_EQ(GatherOne(first, f.dest, handled, tb::GatherMode::PointAtCopies),
+              GatherOutcome::Copied);
     EXPECT_EQ(first, f.dest + "a.gif");
     EXPECT_EQ(ReadFileBytes(f.dest + "a.gif"), "GIF-A");
     // Changing the source now shows whether a second copy is made.
     WriteFileBytes(f.src + "a.gif", "GIF-A, edited");
-    EXPECT_EQ(GatherOne(second, f.dest, handled, 0), GatherOutcome::Unchanged);
+    EXPECT_EQ(GatherOne(second, f.dest, handled, tb::GatherMode::PointAtCopies),
+              GatherOutcome::Unchanged);
     EXPECT_EQ(second, f.src + "a.gif");
     EXPECT_EQ(ReadFileBytes(f.dest + "a.gif"), "GIF-A");
 }
@@ -90,7 +92,8 @@ TEST(GatherOne, ModeZeroRedirectsToAnEqualFileWithoutCopying) {
     std::filesystem::permissions(f.dest + "a.gif", std::filesystem::perms::owner_read);
     tb::CHandledPaths handled;
     std::string ref = f.src + "a.gif";
-    EXPECT_EQ(GatherOne(ref, f.dest, handled, 0), GatherOutcome::Redirected);
+    EXPECT_EQ(GatherOne(ref, f.dest, handled, tb::GatherMode::PointAtCopies),
+              GatherOutcome::Redirected);
     EXPECT_EQ(ref, f.dest + "a.gif");
 }
 
@@ -100,7 +103,8 @@ TEST(GatherOne, ModeZeroLeavesADifferentFileOfTheSameNameAsAConflict) {
     WriteFileBytes(f.dest + "a.gif", "GIF-B");
     tb::CHandledPaths handled;
     std::string ref = f.src + "a.gif";
-    EXPECT_EQ(GatherOne(ref, f.dest, handled, 0), GatherOutcome::Conflict);
+    EXPECT_EQ(GatherOne(ref, f.dest, handled, tb::GatherMode::PointAtCopies),
+              GatherOutcome::Conflict);
     EXPECT_EQ(ref, f.src + "a.gif");
     EXPECT_EQ(ReadFileBytes(f.dest + "a.gif"), "GIF-B");
 }
@@ -109,13 +113,16 @@ TEST(GatherOne, ModeZeroClearsMissingSourcesAndKeepsFilesAlreadyInPlace) {
     Folders f;
     tb::CHandledPaths handled;
     std::string missing = f.src + "gone.gif";
-    EXPECT_EQ(GatherOne(missing, f.dest, handled, 0), GatherOutcome::Cleared);
+    EXPECT_EQ(GatherOne(missing, f.dest, handled, tb::GatherMode::PointAtCopies),
+              GatherOutcome::Cleared);
     EXPECT_EQ(missing, "");
     std::string empty;
-    EXPECT_EQ(GatherOne(empty, f.dest, handled, 0), GatherOutcome::Unchanged);
+    EXPECT_EQ(GatherOne(empty, f.dest, handled, tb::GatherMode::PointAtCopies),
+              GatherOutcome::Unchanged);
     WriteFileBytes(f.dest + "here.gif", "x");
     std::string inPlace = f.dest + "here.gif";
-    EXPECT_EQ(GatherOne(inPlace, f.dest, handled, 0), GatherOutcome::Unchanged);
+    EXPECT_EQ(GatherOne(inPlace, f.dest, handled, tb::GatherMode::PointAtCopies),
+              GatherOutcome::Unchanged);
     EXPECT_EQ(inPlace, f.dest + "here.gif");
 }
 
@@ -125,16 +132,17 @@ TEST(GatherOne, OtherModesCopyOverAndKeepTheReference) {
     WriteFileBytes(f.dest + "a.gif", "GIF-B");
     tb::CHandledPaths handled;
     std::string ref = f.src + "a.gif";
-    EXPECT_EQ(GatherOne(ref, f.dest, handled, 1), GatherOutcome::Copied);
+    EXPECT_EQ(GatherOne(ref, f.dest, handled, tb::GatherMode::CopyOnly), GatherOutcome::Copied);
     EXPECT_EQ(ref, f.src + "a.gif");
     EXPECT_EQ(ReadFileBytes(f.dest + "a.gif"), "GIF-A");
     // A missing source is neither copied nor cleared outside mode 0.
     std::string missing = f.src + "gone.gif";
-    EXPECT_EQ(GatherOne(missing, f.dest, handled, 1), GatherOutcome::Unchanged);
+    EXPECT_EQ(GatherOne(missing, f.dest, handled, tb::GatherMode::CopyOnly),
+              GatherOutcome::Unchanged);
     EXPECT_EQ(missing, f.src + "gone.gif");
     // A file gathered onto itself is not truncated.
     std::string inPlace = f.dest + "a.gif";
-    GatherOne(inPlace, f.dest, handled, 1);
+    GatherOne(inPlace, f.dest, handled, tb::GatherMode::CopyOnly);
     EXPECT_EQ(ReadFileBytes(f.dest + "a.gif"), "GIF-A");
 }
 
@@ -175,7 +183,7 @@ TEST(GatherFiles, ModeZeroGathersEverythingAndHandsConflictsOverOnce) {
     CAppletParameters applet;
     BuildDesign(applet, f);
     RecordingHandler handler;
-    applet.GatherFiles(f.dest, 0, f.component, &handler);
+    applet.GatherFiles(f.dest, tb::GatherMode::PointAtCopies, f.component, &handler);
 
     EXPECT_EQ(ReadFileBytes(f.dest + "tlwbtn.class"), "CAFEBABE");
     EXPECT_EQ(applet.m_strBackImage, f.dest + "back.jpg");
@@ -207,11 +215,11 @@ TEST(GatherFiles, WithoutConflictsOrHandlerNothingIsShown) {
     WriteFileBytes(f.dest + "clash.au", "C0");
     CAppletParameters applet;
     RecordingHandler handler;
-    applet.GatherFiles(f.dest, 0, f.component, &handler);
+    applet.GatherFiles(f.dest, tb::GatherMode::PointAtCopies, f.component, &handler);
     EXPECT_EQ(handler.m_nCalls, 0);
     // A null handler leaves the conflicting reference as it was.
     applet.m_strBackAudio = f.other + "clash.au";
-    applet.GatherFiles(f.dest, 0, f.component, nullptr);
+    applet.GatherFiles(f.dest, tb::GatherMode::PointAtCopies, f.component, nullptr);
     EXPECT_EQ(applet.m_strBackAudio, f.other + "clash.au");
 }
 
@@ -221,7 +229,8 @@ TEST(GatherFiles, ModeOneCopiesOverEverythingAndKeepsReferences) {
     CAppletParameters applet;
     BuildDesign(applet, f);
     RecordingHandler handler;
-    applet.GatherFiles(f.dest.substr(0, f.dest.size() - 1), 1, f.component, &handler);
+    applet.GatherFiles(f.dest.substr(0, f.dest.size() - 1), tb::GatherMode::CopyOnly, f.component,
+                       &handler);
 
     EXPECT_EQ(handler.m_nCalls, 0);
     EXPECT_EQ(ReadFileBytes(f.dest + "tlwbtn.class"), "CAFEBABE");

@@ -60,7 +60,7 @@ const char* const kDefaultNormal = "804040,000000,31,0,0,14,0,00,0,0,,,8c6f42,ff
 
 TEST(AppletHtml, EmptyDesignIsTheBareElement) {
     CAppletParameters applet;
-    EXPECT_EQ(applet.GetHTML(nullptr, 2),
+    EXPECT_EQ(applet.GetHTML(nullptr, tb::HtmlMode::BareNames),
               "<applet  code=\"tlwbtn.class\" align=\"baseline\" width=\"105\" height=\"230\">\r\n"
               "\t<param name=\"Notice\" value=\"Brisko2.0,Copyright Tallowby,Registered\">\r\n"
               "\t<param name=\"ApStyle\" value=\"a8a6ec,7976e2,,0,0,0,,16,10,a8a6ec,1,"
@@ -74,7 +74,7 @@ TEST(AppletHtml, EmptyDesignIsTheBareElement) {
 TEST(AppletHtml, NewButtonWritesItsMenuButNotItsHiddenHint) {
     CAppletParameters applet;
     AddButton(applet, {20, 30, 120, 60});
-    const std::string html = applet.GetHTML(nullptr, 2);
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
     EXPECT_EQ(ParamValue(html, "MStyle-0"), "000000,00,0,0,20,30,100,30,5,6,000000,0,000000");
     EXPECT_EQ(ParamValue(html, "IStyle-0"),
               std::string(kDefaultNormal) + kDefaultOver + kDefaultClick);
@@ -86,7 +86,7 @@ TEST(AppletHtml, NewButtonWritesItsMenuButNotItsHiddenHint) {
 TEST(AppletHtml, GeometryFollowsTheNormalisedBoundsWithoutChangingThem) {
     CAppletParameters applet;
     CDrawRect* pButton = AddButton(applet, {200, 80, 120, 50});
-    const std::string html = applet.GetHTML(nullptr, 2);
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
     EXPECT_EQ(ParamValue(html, "MStyle-0"), "000000,00,0,0,120,50,80,30,5,6,000000,0,000000");
     const CMarquel& menu = *pButton->menu;
     EXPECT_EQ(menu.m_nLeft, 120);
@@ -97,7 +97,7 @@ TEST(AppletHtml, GeometryFollowsTheNormalisedBoundsWithoutChangingThem) {
 
     // Extreme corners from a hostile clipboard do not overflow.
     pButton->bounds = {INT32_MAX, 0, INT32_MIN, 1};
-    EXPECT_EQ(ParamValue(applet.GetHTML(nullptr, 2), "MStyle-0"),
+    EXPECT_EQ(ParamValue(applet.GetHTML(nullptr, tb::HtmlMode::BareNames), "MStyle-0"),
               "000000,00,0,0,-2147483648,0,2147483647,1,5,6,000000,0,000000");
 }
 
@@ -111,7 +111,7 @@ TEST(AppletHtml, NumbersMenusDepthFirstAndLinksThem) {
     first.m_items[1]->m_pSubMenu->AddItem(std::make_unique<CMarquelItem>("Sub"));
     AddButton(applet, {0, 20, 10, 30});
 
-    const std::string html = applet.GetHTML(nullptr, 2);
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
     EXPECT_EQ(ParamValue(html, "Misc"), "3,2,1,1,-0,-2,1-1,");
     EXPECT_EQ(ParamValue(html, "I0-1"), "Two,,,,,,,_self,");
     EXPECT_EQ(ParamValue(html, "I1-0"), "Sub,,,,,,,_self,");
@@ -129,7 +129,7 @@ TEST(AppletHtml, NumbersMenusDepthFirstAndLinksThem) {
     EXPECT_EQ(applet.m_buttons[1]->menu->m_nIndex, 2);
 
     // A second run starts the work fields afresh.
-    EXPECT_EQ(applet.GetHTML(nullptr, 2), html);
+    EXPECT_EQ(applet.GetHTML(nullptr, tb::HtmlMode::BareNames), html);
     EXPECT_EQ(applet.m_strMenuCounts, "2,1,1,");
     EXPECT_EQ(applet.m_flatItems.size(), 4u);
 }
@@ -148,7 +148,7 @@ TEST(AppletHtml, HiddenMenusAndItemsAreSkippedWithEverythingBelow) {
     Hint(pNoShow).m_items.front()->m_bVisible = 1;
     FirstItem(pShown).m_pSubMenu.reset(); // a null sub-menu is skipped too
 
-    const std::string html = applet.GetHTML(nullptr, 2);
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
     EXPECT_EQ(ParamValue(html, "Misc"), "1,1,-0,");
     EXPECT_EQ(ParamValue(html, "I0-0"), "Button,,,,,,,_self,");
     EXPECT_EQ(ParamValue(html, "I0-1"), "<missing>");
@@ -162,7 +162,7 @@ TEST(AppletHtml, ShownHintBecomesTheNextMenu) {
     CAppletParameters applet;
     CDrawRect* pButton = AddButton(applet, {10, 5, 90, 35});
     Hint(pButton).m_items.front()->m_bVisible = 1;
-    const std::string html = applet.GetHTML(nullptr, 2);
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
     const std::string hintBlock = "ffff00,000000,11,0,0,14,0,01,0,0,,,000000,ffff80,";
     EXPECT_EQ(ParamValue(html, "MStyle-1"), "000000,00,0,0,15,10,30,20,5,1,000000,0,000000");
     EXPECT_EQ(ParamValue(html, "IStyle-1"), hintBlock + hintBlock + hintBlock);
@@ -180,7 +180,7 @@ TEST(AppletHtml, ItemFieldsLabelsAndTargets) {
     pButton->menu->AddItem(std::make_unique<CMarquelItem>("Second"));
     pButton->menu->m_items[1]->m_strTarget = "_blank";
 
-    const std::string html = applet.GetHTML(nullptr, 2);
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
     EXPECT_EQ(ParamValue(html, "I0-0"), "Line one|_#`a~@^` b,A, B,,,,,,_self,http://x/y?a=1");
     EXPECT_EQ(ParamValue(html, "I0-1"), "Second,,,,,,,_blank,");
 }
@@ -198,7 +198,7 @@ TEST(AppletHtml, PairedDigitsOfTheStateStyle) {
     normal.m_nFontSize = 10;
     normal.m_nFontStyle = 1;
     normal.m_crBack = RGB(0x01, 0x02, 0xab);
-    EXPECT_EQ(ParamValue(applet.GetHTML(nullptr, 2), "IStyle-0"),
+    EXPECT_EQ(ParamValue(applet.GetHTML(nullptr, tb::HtmlMode::BareNames), "IStyle-0"),
               std::string("0102ab,000000,31,4,2,10,1,12,3,-4,,,8c6f42,ffff80,") + kDefaultOver +
                   kDefaultClick);
 }
@@ -213,7 +213,7 @@ TEST(AppletHtml, FileReferencesAndCodebaseByMode) {
     CFakeWidget widget;
     widget.m_strPreviewPath = "preview/";
 
-    const std::string preview = applet.GetHTML(&widget, 0);
+    const std::string preview = applet.GetHTML(&widget, tb::HtmlMode::Preview);
     EXPECT_EQ(FirstLine(preview), "<applet codebase=\"preview/\" code=\"tlwbtn.class\" "
                                   "align=\"baseline\" width=\"105\" height=\"230\">");
     EXPECT_EQ(ParamValue(preview, "ApStyle"),
@@ -221,7 +221,7 @@ TEST(AppletHtml, FileReferencesAndCodebaseByMode) {
               "Loading image ...");
     EXPECT_EQ(ParamValue(preview, "I0-0"), "Button,,,,preview/click.gif,,,_self,");
 
-    const std::string published = applet.GetHTML(&widget, 1);
+    const std::string published = applet.GetHTML(&widget, tb::HtmlMode::Publish);
     EXPECT_EQ(FirstLine(published),
               "<applet codebase=\"http://www.example.com/btn/\" code=\"tlwbtn.class\" "
               "align=\"baseline\" width=\"105\" height=\"230\">");
@@ -231,7 +231,7 @@ TEST(AppletHtml, FileReferencesAndCodebaseByMode) {
     const char* const bareTag =
         "<applet  code=\"tlwbtn.class\" align=\"baseline\" width=\"105\" height=\"230\">";
     for (short nMode : {2, -1, 7}) {
-        const std::string bare = applet.GetHTML(&widget, nMode);
+        const std::string bare = applet.GetHTML(&widget, tb::HtmlModeFromNumber(nMode));
         EXPECT_EQ(FirstLine(bare), bareTag) << nMode;
         EXPECT_EQ(ParamValue(bare, "ApStyle"),
                   "a8a6ec,7976e2,back.gif,0,0,0,bg.au,16,10,a8a6ec,1,Loading image ...");
@@ -239,10 +239,13 @@ TEST(AppletHtml, FileReferencesAndCodebaseByMode) {
     }
 
     applet.m_strWebPath.clear();
-    EXPECT_EQ(applet.GetHTML(&widget, 1), applet.GetHTML(&widget, 2));
+    EXPECT_EQ(applet.GetHTML(&widget, tb::HtmlMode::Publish),
+              applet.GetHTML(&widget, tb::HtmlMode::BareNames));
     widget.m_strPreviewPath.clear();
-    EXPECT_EQ(applet.GetHTML(&widget, 0), applet.GetHTML(&widget, 2));
-    EXPECT_EQ(applet.GetHTML(nullptr, 0), applet.GetHTML(&widget, 2));
+    EXPECT_EQ(applet.GetHTML(&widget, tb::HtmlMode::Preview),
+              applet.GetHTML(&widget, tb::HtmlMode::BareNames));
+    EXPECT_EQ(applet.GetHTML(nullptr, tb::HtmlMode::Preview),
+              applet.GetHTML(&widget, tb::HtmlMode::BareNames));
 }
 
 TEST(AppletHtml, ResourceListIsRebuiltBeforeAnythingIsWritten) {
@@ -255,12 +258,12 @@ TEST(AppletHtml, ResourceListIsRebuiltBeforeAnythingIsWritten) {
         applet.m_strBackImage.clear();
         FirstItem(pButton).m_strAudioOver.clear();
     };
-    const std::string html = applet.GetHTML(&widget, 2);
+    const std::string html = applet.GetHTML(&widget, tb::HtmlMode::BareNames);
     EXPECT_EQ(widget.m_strCalls, "rebuild;");
     EXPECT_EQ(html.find("gone"), std::string::npos);
 
     widget.m_strCalls.clear();
-    applet.GetHTML(&widget, 0);
+    applet.GetHTML(&widget, tb::HtmlMode::Preview);
     EXPECT_EQ(widget.m_strCalls, "rebuild;path;");
 }
 
@@ -269,7 +272,7 @@ TEST(AppletHtml, QuotesCannotBreakTheElement) {
     applet.m_strLoadingMessage = "Say \"hi\"";
     CDrawRect* pButton = AddButton(applet, {0, 0, 10, 10});
     FirstItem(pButton).m_strLabel = "\"><b>";
-    const std::string html = applet.GetHTML(nullptr, 2);
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
     EXPECT_EQ(ParamValue(html, "ApStyle"),
               "a8a6ec,7976e2,,0,0,0,,16,10,a8a6ec,1,Say &quot;hi&quot;");
     EXPECT_EQ(ParamValue(html, "I0-0"), "&quot;><b>,,,,,,,_self,");
@@ -314,7 +317,7 @@ TEST(AppletHtml, WholeSmallDesign) {
     pNext->menu->m_items[1]->m_bVisible = 0;
 
     EXPECT_EQ(
-        applet.GetHTML(nullptr, 1),
+        applet.GetHTML(nullptr, tb::HtmlMode::Publish),
         "<applet codebase=\"http://www.example.com/btn/\" code=\"tlwbtn.class\" "
         "align=\"baseline\" width=\"300\" height=\"120\">\r\n"
         "\t<param name=\"Notice\" value=\"Brisko2.0,Copyright Tallowby,Registered\">\r\n"

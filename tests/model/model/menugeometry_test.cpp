@@ -59,7 +59,7 @@ TEST(MenuGeometry, HtmlAndStoredFormAgreeAtTheLimits) {
     CAppletParameters applet;
     CDrawRect* pButton =
         applet.AddButton(std::make_unique<CDrawRect>(CRect{INT32_MAX, 0, INT32_MIN, 1}));
-    const std::string html = applet.GetHTML(nullptr, 2);
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
     EXPECT_NE(html.find("\"MStyle-0\" value=\"000000,00,0,0,-2147483648,0,2147483647,1,"),
               std::string::npos);
     CParameterMap map;

@@ -11,6 +11,9 @@
 
 namespace {
 
+using tb::BackStyle;
+using tb::BorderStyle;
+
 class StylePicker : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -29,51 +32,51 @@ COLORREF Pixel(const QImage& image, int x, int y) {
 TEST_F(StylePicker, BackPickerStartsOnEntryOneAndReplacesUnknownStylesByOne) {
     CBackStylePicker picker;
     EXPECT_EQ(picker.count(), 6);
-    EXPECT_EQ(picker.GetStyle(), 1);
-    picker.SetStyle(4, 0x404080, 0x80FFFF);
-    EXPECT_EQ(picker.GetStyle(), 4);
-    picker.SetStyle(7, 0x404080, 0x80FFFF);
-    EXPECT_EQ(picker.GetStyle(), 1);
-    picker.SetStyle(-1, 0x404080, 0x80FFFF);
-    EXPECT_EQ(picker.GetStyle(), 1);
-    picker.SetStyle(0, 0x404080, 0x80FFFF);
-    EXPECT_EQ(picker.GetStyle(), 0);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::Solid);
+    picker.SetStyle(BackStyle::LeftToRight, 0x404080, 0x80FFFF);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::LeftToRight);
+    picker.SetStyle(BackStyle(7), 0x404080, 0x80FFFF);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::Solid);
+    picker.SetStyle(BackStyle(-1), 0x404080, 0x80FFFF);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::Solid);
+    picker.SetStyle(BackStyle::Transparent, 0x404080, 0x80FFFF);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::Transparent);
     picker.setCurrentIndex(-1);
-    EXPECT_EQ(picker.GetStyle(), 0);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::Transparent);
 }
 
 TEST_F(StylePicker, AppletFormHasNoTransparencyAndIsOffsetByOne) {
     CBackStylePicker picker(false);
     EXPECT_EQ(picker.count(), 5);
     EXPECT_EQ(picker.itemData(0).toInt(), 1);
-    picker.SetStyle(1, 0x404080, 0x80FFFF);
+    picker.SetStyle(BackStyle::Solid, 0x404080, 0x80FFFF);
     EXPECT_EQ(picker.currentIndex(), 0);
-    EXPECT_EQ(picker.GetStyle(), 1);
-    picker.SetStyle(5, 0x404080, 0x80FFFF);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::Solid);
+    picker.SetStyle(BackStyle::MirroredHorizontal, 0x404080, 0x80FFFF);
     EXPECT_EQ(picker.currentIndex(), 4);
 }
 
 TEST_F(StylePicker, ColourSettersRefillAndKeepTheSelection) {
     CBackStylePicker picker;
-    picker.SetStyle(3, RGB(1, 2, 3), RGB(4, 5, 6));
+    picker.SetStyle(BackStyle::MirroredVertical, RGB(1, 2, 3), RGB(4, 5, 6));
     EXPECT_EQ(picker.GetFirstColor(), RGB(1, 2, 3));
     EXPECT_EQ(picker.GetSecondColor(), RGB(4, 5, 6));
-    EXPECT_EQ(picker.GetStyle(), 3);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::MirroredVertical);
     picker.SetFirstColor(RGB(9, 9, 9));
     picker.SetSecondColor(RGB(8, 8, 8));
-    EXPECT_EQ(picker.GetStyle(), 3);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::MirroredVertical);
     EXPECT_EQ(picker.count(), 6);
 
     picker.SetBlackWhite();
     picker.SwapColors();
     EXPECT_EQ(picker.GetFirstColor(), RGB(255, 255, 255));
     EXPECT_EQ(picker.GetSecondColor(), RGB(0, 0, 0));
-    EXPECT_EQ(picker.GetStyle(), 3);
+    EXPECT_EQ(picker.GetBackStyle(), BackStyle::MirroredVertical);
 }
 
 TEST_F(StylePicker, EntriesPaintTheirSamples) {
     CBackStylePicker picker;
-    picker.SetStyle(1, RGB(200, 10, 10), RGB(10, 10, 200));
+    picker.SetStyle(BackStyle::Solid, RGB(200, 10, 10), RGB(10, 10, 200));
     const COLORREF window = tb::FromQColor(picker.palette().color(QPalette::Base));
     const COLORREF highlight = tb::FromQColor(picker.palette().color(QPalette::Highlight));
 
@@ -98,11 +101,11 @@ TEST_F(StylePicker, BorderPickerHasSevenEntriesAndKeepsItsColour) {
     CBorderStylePicker picker;
     ASSERT_EQ(picker.count(), 7);
     EXPECT_EQ(picker.itemText(6).toStdString(), "6");
-    EXPECT_EQ(picker.GetStyle(), 1);
-    picker.SetStyle(9, RGB(40, 100, 160));
-    EXPECT_EQ(picker.GetStyle(), 1);
-    picker.SetStyle(6, RGB(40, 100, 160));
-    EXPECT_EQ(picker.GetStyle(), 6);
+    EXPECT_EQ(picker.GetBorderStyle(), BorderStyle::Raised);
+    picker.SetStyle(BorderStyle(9), RGB(40, 100, 160));
+    EXPECT_EQ(picker.GetBorderStyle(), BorderStyle::Raised);
+    picker.SetStyle(BorderStyle::DoubleRaised, RGB(40, 100, 160));
+    EXPECT_EQ(picker.GetBorderStyle(), BorderStyle::DoubleRaised);
     EXPECT_EQ(picker.GetColor(), RGB(40, 100, 160));
 
     // Style 1 sample: its outermost ring, 2 pixels in, is the colour itself.
@@ -110,7 +113,7 @@ TEST_F(StylePicker, BorderPickerHasSevenEntriesAndKeepsItsColour) {
     EXPECT_EQ(Pixel(sample, 2, 10), RGB(40, 100, 160));
     EXPECT_EQ(Pixel(sample, 3, 10), RGB(50, 110, 170));
     picker.SetColor(RGB(0, 0, 0));
-    EXPECT_EQ(picker.GetStyle(), 6);
+    EXPECT_EQ(picker.GetBorderStyle(), BorderStyle::DoubleRaised);
 }
 
 } // namespace
