@@ -51,8 +51,11 @@ public:
     void WriteOpeningTag();
     void WriteNotice() { WriteParam("Notice", kNotice); }
     void WriteAppletStyle();
-    void WriteButtons();
-    void WriteLinks() { WriteParam("Misc", tb::MenuLinkValue(m_applet, tb::MenuSelection::Shown)); }
+    // The menus, numbered as the applet shows them; returns the numbering for the links.
+    tb::CMenuNumbering WriteButtons();
+    void WriteLinks(const tb::CMenuNumbering& numbering) {
+        WriteParam("Misc", tb::MenuLinkValue(numbering));
+    }
 
     // The numbering walk hands over each shown menu and visible item as it numbers it.
     void OnMenu(int nMenu, const CMarquel& menu) override;
@@ -221,14 +224,14 @@ void CHtmlWriter::OnItem(int nMenu, int nPosition, CMarquelItem& item) {
     WriteParam(m_strName, m_strValue);
 }
 
-void CHtmlWriter::WriteButtons() {
+tb::CMenuNumbering CHtmlWriter::WriteButtons() {
     for (const auto& pButton : m_applet.m_buttons) {
         if (!pButton || !pButton->menu)
             continue;
         // The stored bounds stay as the user left them; only the menu's geometry follows.
         tb::SetMenuGeometry(*pButton->menu, pButton->bounds);
     }
-    tb::NumberMenus(m_applet, tb::MenuSelection::Shown, this);
+    return tb::NumberMenus(m_applet, tb::MenuSelection::Shown, this);
 }
 
 } // namespace
@@ -251,8 +254,7 @@ std::string CAppletParameters::GetHTML(IHtmlWidget* pWidget, tb::HtmlMode mode) 
     writer.WriteOpeningTag();
     writer.WriteNotice();
     writer.WriteAppletStyle();
-    writer.WriteButtons();
-    writer.WriteLinks();
+    writer.WriteLinks(writer.WriteButtons());
     out += "</applet>\r\n";
     return out;
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The applet as a whole: its size, background, border and loading message, its buttons in
-// stacking order, the designer's selection and undo history, and the work fields of the
-// numbering passes that write the HTML and the stored parameters.
+// stacking order, and the designer's selection and undo history.
 
 #include "model/object.h"
 #include "model/outputmodes.h"
@@ -16,7 +15,6 @@
 
 class CArchive;
 class CDrawRect;
-class CMarquelItem;
 class ICopyResourcesHandler;
 class IParameterMap;
 class IHtmlWidget;
@@ -50,7 +48,7 @@ public:
     std::string GetHTML(IHtmlWidget* pWidget, tb::HtmlMode mode);
 
     // The stored parameter form of the design (appletparams_storage.cpp). Writing empties the
-    // map first and leaves the storage numbering in the work fields.
+    // map first.
     void WriteParameters(IParameterMap& map);
     // Rebuilds the applet fields and, when the map holds a "Misc" value, the buttons. File
     // fields become strBaseFolder (ending with a separator) + the stored name. Always true.
@@ -85,9 +83,6 @@ public:
     tb::BorderStyle GetBorderStyle() const { return tb::BorderStyle(m_nBorderStyle); }
     int m_bProgressBar = 1;
     std::string m_strLoadingMessage = "Loading image ...";
-    std::string m_strMenuCounts;
-    std::vector<CMarquelItem*> m_flatItems; // not owned
-    int m_nMenuCount = 0;
     std::array<int, 6> m_nWindowPos = {95, 221, 111, 159, 217, 221};
     int m_nExtra = 0;
     std::string m_strExtra1;

@@ -92,9 +92,9 @@ void CAppletParameters::WriteParameters(IParameterMap& map) {
     StoreValue(map, kApStyle, tb::AppletValue(*this));
 
     CParameterSink sink(map);
-    tb::StorageNumberingWalk(*this, /*bSetGeometry=*/true, &sink);
-
-    StoreValue(map, kMisc, tb::MenuLinkValue(*this, tb::MenuSelection::All));
+    const tb::CMenuNumbering numbering =
+        tb::StorageNumberingWalk(*this, /*bSetGeometry=*/true, &sink);
+    StoreValue(map, kMisc, tb::MenuLinkValue(numbering));
 }
 
 bool CAppletParameters::ReadParameters(const IParameterMap& map, const std::string& strBaseFolder) {
@@ -149,8 +149,6 @@ bool CAppletParameters::ReadParameters(const IParameterMap& map, const std::stri
     }
 
     DeleteContents();
-    // The work array of the last numbering pass pointed into the buttons just deleted.
-    m_flatItems.clear();
 
     std::vector<tb::CStorageLink> entries;
     for (size_t nPos = static_cast<size_t>(nMenus) + 1; nPos <= 2 * static_cast<size_t>(nMenus);

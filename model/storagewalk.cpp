@@ -7,7 +7,7 @@
 #include "model/menugeometry.h"
 #include "platform/core/numfmt.h"
 
-#include <vector>
+#include <utility>
 
 namespace tb {
 
@@ -29,59 +29,91 @@ bool MenuTaken(const CMarquel* pMenu, MenuSelection selection) {
                      (pMenu->m_bShow != 0 && TakenItemCount(*pMenu, selection) > 0));
 }
 
-// Numbering a menu, then each item's sub-menu in turn, without recursion: menus nested
-// arbitrarily deep cannot exhaust the stack.
-void NumberMenuTree(CAppletParameters& applet, CMarquel* pRoot, MenuSelection selection,
-                    IStorageWalkSink* pSink, std::vector<CMarquel*>& pending) {
-    pending.clear();
-    if (pRoot)
-        pending.push_back(pRoot);
-    while (!pending.empty()) {
-        CMarquel* pMenu = pending.back();
-        pending.pop_back();
-        if (!MenuTaken(pMenu, selection))
-            continue;
-        const int n = applet.m_nMenuCount;
-        pMenu->m_nIndex = n;
-        applet.m_strMenuCounts += FormatInt(TakenItemCount(*pMenu, selection));
-        applet.m_strMenuCounts += ',';
-        if (pSink)
-            pSink->OnMenu(n, *pMenu);
+// A menu waiting to be numbered, with the flat index of the item whose sub-menu it is (-1 for
+// a button's menu).
+struct CPendingMenu {
+    CMarquel* pMenu;
+    int nParentItem;
+};
+
+class CNumberingWalk {
+public:
+    CNumberingWalk(MenuSelection selection, IStorageWalkSink* pSink)
+        : m_selection(selection), m_pSink(pSink) {}
+
+    // Numbers a button's menu, then each item's sub-menu in turn, without recursion: menus
+    // nested arbitrarily deep cannot exhaust the stack.
+    void NumberTree(CMarquel* pRoot) {
+        m_pending.clear();
+        if (pRoot)
+            m_pending.push_back({pRoot, -1});
+        while (!m_pending.empty()) {
+            const CPendingMenu next = m_pending.back();
+            m_pending.pop_back();
+            if (MenuTaken(next.pMenu, m_selection))
+                NumberMenu(*next.pMenu, next.nParentItem);
+        }
+    }
+
+    CMenuNumbering Result() { return std::move(m_result); }
+
+private:
+    void NumberMenu(CMarquel& menu, int nParentItem) {
+        const int n = m_result.m_nMenuCount;
+        menu.m_nIndex = n;
+        if (nParentItem < 0)
+            m_result.m_buttonMenus.push_back(n);
+        else
+            m_result.m_subMenus[size_t(nParentItem)] = n;
+        m_result.m_strMenuCounts += FormatInt(TakenItemCount(menu, m_selection));
+        m_result.m_strMenuCounts += ',';
+        if (m_pSink)
+            m_pSink->OnMenu(n, menu);
+        const size_t nFirstItem = m_result.m_flatItems.size();
         int nPosition = 1;
-        for (const auto& pItem : pMenu->m_items) {
-            if (!ItemTaken(pItem.get(), selection))
+        for (const auto& pItem : menu.m_items) {
+            if (!ItemTaken(pItem.get(), m_selection))
                 continue;
-            applet.m_flatItems.push_back(pItem.get());
-            if (pSink)
-                pSink->OnItem(n, nPosition, *pItem);
+            m_result.m_flatItems.push_back(pItem.get());
+            m_result.m_subMenus.push_back(-1);
+            if (m_pSink)
+                m_pSink->OnItem(n, nPosition, *pItem);
             ++nPosition;
         }
-        ++applet.m_nMenuCount;
-        for (auto it = pMenu->m_items.rbegin(); it != pMenu->m_items.rend(); ++it)
-            if (ItemTaken(it->get(), selection) && (*it)->m_pSubMenu)
-                pending.push_back((*it)->m_pSubMenu.get());
+        ++m_result.m_nMenuCount;
+        // Pushed last to first, so the first item's sub-menu is numbered next.
+        for (size_t i = m_result.m_flatItems.size(); i > nFirstItem; --i) {
+            CMarquelItem* pItem = m_result.m_flatItems[i - 1];
+            if (pItem->m_pSubMenu)
+                m_pending.push_back({pItem->m_pSubMenu.get(), static_cast<int>(i - 1)});
+        }
     }
-}
+
+    const MenuSelection m_selection;
+    IStorageWalkSink* const m_pSink;
+    std::vector<CPendingMenu> m_pending;
+    CMenuNumbering m_result;
+};
 
 } // namespace
 
-void NumberMenus(CAppletParameters& applet, MenuSelection selection, IStorageWalkSink* pSink) {
-    applet.m_nMenuCount = 0;
-    applet.m_strMenuCounts.clear();
-    applet.m_flatItems.clear();
-    std::vector<CMarquel*> pending;
+CMenuNumbering NumberMenus(CAppletParameters& applet, MenuSelection selection,
+                           IStorageWalkSink* pSink) {
+    CNumberingWalk walk(selection, pSink);
     for (const auto& pButton : applet.m_buttons)
         if (pButton)
-            NumberMenuTree(applet, pButton->menu.get(), selection, pSink, pending);
+            walk.NumberTree(pButton->menu.get());
+    return walk.Result();
 }
 
-void StorageNumberingWalk(CAppletParameters& applet, bool bSetGeometry, IStorageWalkSink* pSink) {
-    for (const auto& pButton : applet.m_buttons) {
-        CMarquel* pMenu = pButton ? pButton->menu.get() : nullptr;
-        if (bSetGeometry && pMenu)
-            SetMenuGeometry(*pMenu, pButton->bounds);
+CMenuNumbering StorageNumberingWalk(CAppletParameters& applet, bool bSetGeometry,
+                                    IStorageWalkSink* pSink) {
+    if (bSetGeometry) {
+        for (const auto& pButton : applet.m_buttons)
+            if (pButton && pButton->menu)
+                SetMenuGeometry(*pButton->menu, pButton->bounds);
     }
-    NumberMenus(applet, MenuSelection::All, pSink);
+    return NumberMenus(applet, MenuSelection::All, pSink);
 }
 
 void ForEachFileReference(
@@ -89,8 +121,8 @@ void ForEachFileReference(
     const std::function<void(std::string& strPath, const std::string& strWebPath)>& visit) {
     visit(applet.m_strBackImage, applet.m_strWebPathBackImage);
     visit(applet.m_strBackAudio, applet.m_strWebPathBackAudio);
-    StorageNumberingWalk(applet, /*bSetGeometry=*/false, nullptr);
-    for (CMarquelItem* pItem : applet.m_flatItems) {
+    const CMenuNumbering numbering = StorageNumberingWalk(applet, /*bSetGeometry=*/false, nullptr);
+    for (CMarquelItem* pItem : numbering.m_flatItems) {
         visit(pItem->m_strImageNormal, pItem->m_strWebPathImageNormal);
         visit(pItem->m_strImageOver, pItem->m_strWebPathImageOver);
         visit(pItem->m_strImageClick, pItem->m_strWebPathImageClick);
@@ -99,26 +131,21 @@ void ForEachFileReference(
     }
 }
 
-std::string MenuLinkValue(const CAppletParameters& applet, MenuSelection selection) {
-    // Whether a menu was numbered follows from the selection; its m_nIndex alone may be left
-    // over from an earlier walk.
-    std::string value = FormatInt(applet.m_nMenuCount);
+std::string MenuLinkValue(const CMenuNumbering& numbering) {
+    std::string value = FormatInt(numbering.m_nMenuCount);
     value += ',';
-    value += applet.m_strMenuCounts;
-    for (const auto& pButton : applet.m_buttons) {
-        if (!pButton || !MenuTaken(pButton->menu.get(), selection))
-            continue;
+    value += numbering.m_strMenuCounts;
+    for (int nMenu : numbering.m_buttonMenus) {
         value += '-';
-        value += FormatInt(pButton->menu->m_nIndex);
+        value += FormatInt(nMenu);
         value += ',';
     }
-    for (size_t i = 0; i < applet.m_flatItems.size(); ++i) {
-        const CMarquel* pSub = applet.m_flatItems[i]->m_pSubMenu.get();
-        if (!MenuTaken(pSub, selection))
+    for (size_t i = 0; i < numbering.m_subMenus.size(); ++i) {
+        if (numbering.m_subMenus[i] < 0)
             continue;
         value += FormatInt(static_cast<long long>(i));
         value += '-';
-        value += FormatInt(pSub->m_nIndex);
+        value += FormatInt(numbering.m_subMenus[i]);
         value += ',';
     }
     return value;

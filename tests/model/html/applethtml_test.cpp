@@ -3,11 +3,13 @@
 #include "model/htmlwidget.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
+#include "model/storagewalk.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -67,8 +69,9 @@ TEST(AppletHtml, EmptyDesignIsTheBareElement) {
               "Loading image ...\">\r\n"
               "\t<param name=\"Misc\" value=\"0,\">\r\n"
               "</applet>\r\n");
-    EXPECT_EQ(applet.m_nMenuCount, 0);
-    EXPECT_EQ(applet.m_strMenuCounts, "");
+    const tb::CMenuNumbering numbering = tb::NumberMenus(applet, tb::MenuSelection::Shown);
+    EXPECT_EQ(numbering.m_nMenuCount, 0);
+    EXPECT_EQ(numbering.m_strMenuCounts, "");
 }
 
 TEST(AppletHtml, NewButtonWritesItsMenuButNotItsHiddenHint) {
@@ -120,18 +123,23 @@ TEST(AppletHtml, NumbersMenusDepthFirstAndLinksThem) {
     EXPECT_LT(html.find("\"I0-1\""), html.find("\"MStyle-1\""));
     EXPECT_LT(html.find("\"I1-0\""), html.find("\"MStyle-2\""));
 
-    EXPECT_EQ(applet.m_nMenuCount, 3);
-    EXPECT_EQ(applet.m_strMenuCounts, "2,1,1,");
-    ASSERT_EQ(applet.m_flatItems.size(), 4u);
-    EXPECT_EQ(applet.m_flatItems[2]->m_strLabel, "Sub");
+    const tb::CMenuNumbering numbering = tb::NumberMenus(applet, tb::MenuSelection::Shown);
+    EXPECT_EQ(numbering.m_nMenuCount, 3);
+    EXPECT_EQ(numbering.m_strMenuCounts, "2,1,1,");
+    ASSERT_EQ(numbering.m_flatItems.size(), 4u);
+    EXPECT_EQ(numbering.m_flatItems[2]->m_strLabel, "Sub");
+    EXPECT_EQ(numbering.m_buttonMenus, (std::vector<int>{0, 2}));
+    EXPECT_EQ(numbering.m_subMenus, (std::vector<int>{-1, 1, -1, -1}));
     EXPECT_EQ(first.m_nIndex, 0);
     EXPECT_EQ(first.m_items[1]->m_pSubMenu->m_nIndex, 1);
     EXPECT_EQ(applet.m_buttons[1]->menu->m_nIndex, 2);
 
-    // A second run starts the work fields afresh.
+    // A second run gives the same, and so does one after a walk of the stored form, which
+    // numbers every menu differently.
     EXPECT_EQ(applet.GetHTML(nullptr, tb::HtmlMode::BareNames), html);
-    EXPECT_EQ(applet.m_strMenuCounts, "2,1,1,");
-    EXPECT_EQ(applet.m_flatItems.size(), 4u);
+    tb::StorageNumberingWalk(applet, false, nullptr);
+    EXPECT_NE(first.m_items[1]->m_pSubMenu->m_nIndex, 1);
+    EXPECT_EQ(applet.GetHTML(nullptr, tb::HtmlMode::BareNames), html);
 }
 
 TEST(AppletHtml, HiddenMenusAndItemsAreSkippedWithEverythingBelow) {

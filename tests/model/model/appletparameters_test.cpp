@@ -28,9 +28,6 @@ TEST(AppletParameters, StartsWithTheDefaults) {
     EXPECT_EQ(p.m_crBorder, 0xECA6A8u);
     EXPECT_EQ(p.m_bProgressBar, 1);
     EXPECT_EQ(p.m_strLoadingMessage, "Loading image ...");
-    EXPECT_EQ(p.m_strMenuCounts, "");
-    EXPECT_TRUE(p.m_flatItems.empty());
-    EXPECT_EQ(p.m_nMenuCount, 0);
     EXPECT_EQ(p.m_nWindowPos, (std::array<int, 6>{95, 221, 111, 159, 217, 221}));
     EXPECT_EQ(p.m_nExtra, 0);
     EXPECT_EQ(p.m_strExtra1, "");

@@ -5,11 +5,13 @@
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "model/parametermap.h"
+#include "model/storagewalk.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -44,9 +46,12 @@ TEST(WriteParameters, OneNewButtonGivesTheFullHandWrittenSet) {
     map.Set("Stale", "gone after writing");
     applet.WriteParameters(map);
     EXPECT_EQ(map.Values(), kOneNewButton);
-    EXPECT_EQ(applet.m_nMenuCount, 3);
-    EXPECT_EQ(applet.m_strMenuCounts, "1,1,0,");
-    EXPECT_EQ(applet.m_flatItems.size(), 2u);
+    const tb::CMenuNumbering numbering = tb::StorageNumberingWalk(applet, false, nullptr);
+    EXPECT_EQ(numbering.m_nMenuCount, 3);
+    EXPECT_EQ(numbering.m_strMenuCounts, "1,1,0,");
+    EXPECT_EQ(numbering.m_flatItems.size(), 2u);
+    EXPECT_EQ(numbering.m_buttonMenus, std::vector<int>{0});
+    EXPECT_EQ(numbering.m_subMenus, (std::vector<int>{1, 2}));
 }
 
 TEST(WriteParameters, InvertedRectangleIsStoredNormalised) {
