@@ -81,6 +81,90 @@ bool ParseLinkEntry(const std::string& entry, tb::CStorageLink& link) {
     return true;
 }
 
+// The window positions and, when the map has them, the applet's own fields. Only maps
+// written elsewhere lack "ApStyle"; the applet then stays as it is.
+void ReadAppletFields(CAppletParameters& applet, const IParameterMap& map,
+                      const std::string& strBaseFolder) {
+    tb::CValueFields windowPos(ValueOr(map, kWindowPosition, ""));
+    for (size_t i = 0; i < applet.m_nWindowPos.size(); ++i)
+        applet.m_nWindowPos[i] = windowPos.Int(i);
+    if (const std::string* pApStyle = map.Find(kApStyle))
+        tb::ReadAppletValue(applet, *pApStyle, strBaseFolder);
+}
+
+// The number of menus the link value claims, as far as it can describe them. The link
+// entries of N menus lie at positions N+1 to 2N. With N at or beyond the number of fields no
+// entry exists, nothing could be placed and no menu needs to be made: this bounds the work by
+// the size of the value, whatever number it claims.
+int ClaimedMenuCount(const tb::CValueFields& links) {
+    const int nMenus = std::max(0, links.Int(0));
+    return static_cast<size_t>(nMenus) >= links.Count() ? 0 : nMenus;
+}
+
+// The menus of a stored design before they are linked, with their items.
+struct CStoredMenus {
+    std::vector<std::unique_ptr<CMarquel>> menus;
+    std::vector<CMarquelItem*> items; // every item in menu order (owned by its menu)
+    std::vector<int> itemOwner;       // the menu of each item
+};
+
+CStoredMenus ReadStoredMenus(const IParameterMap& map, const tb::CValueFields& links, int nMenus,
+                             const std::string& strBaseFolder) {
+    // Every item written has a parameter of its own, so a map cannot describe more items than
+    // it has entries; hand-made maps that leave the item values out get as many again as the
+    // link value has fields. Larger counts are cut to that, so memory follows the input size.
+    size_t nItemBudget = map.Size() + links.Count();
+    CStoredMenus stored;
+    stored.menus.reserve(nMenus);
+    for (int j = 0; j < nMenus; ++j) {
+        auto pMenu = std::make_unique<CMarquel>();
+        tb::ReadMenuValue(*pMenu, ValueOr(map, MenuKey("MStyle-", j), tb::kDefaultMenuValue));
+        tb::ReadStateValue(*pMenu, ValueOr(map, MenuKey("IStyle-", j), tb::kDefaultStateValue));
+        size_t nCount = static_cast<size_t>(std::max(0, links.Int(j + 1)));
+        nCount = std::min(nCount, nItemBudget);
+        nItemBudget -= nCount;
+        pMenu->m_items.reserve(nCount);
+        for (size_t k = 1; k <= nCount; ++k) {
+            auto pItem = std::make_unique<CMarquelItem>("Button");
+            // A missing item value leaves the new item as constructed.
+            if (const std::string* pValue = map.Find(ItemKey(j, static_cast<int>(k))))
+                tb::ReadItemValue(*pItem, *pValue, strBaseFolder);
+            stored.items.push_back(pItem.get());
+            stored.itemOwner.push_back(j);
+            pMenu->m_items.push_back(std::move(pItem));
+        }
+        stored.menus.push_back(std::move(pMenu));
+    }
+    return stored;
+}
+
+std::vector<tb::CStorageLink> ReadLinkEntries(const tb::CValueFields& links, int nMenus) {
+    std::vector<tb::CStorageLink> entries;
+    for (size_t nPos = static_cast<size_t>(nMenus) + 1; nPos <= 2 * static_cast<size_t>(nMenus);
+         ++nPos) {
+        tb::CStorageLink link{};
+        if (ParseLinkEntry(links.Text(nPos), link))
+            entries.push_back(link);
+    }
+    return entries;
+}
+
+// Hangs the sub-menus the plan places below their items and makes a button of every
+// top-level menu; menus the plan leaves out go with `stored`.
+void PlaceMenus(CAppletParameters& applet, CStoredMenus& stored, const tb::CStorageLinkPlan& plan) {
+    for (const tb::CStorageLink& link : plan.itemLinks)
+        stored.items[link.nItem]->SetSubMenu(std::move(stored.menus[link.nMenu]));
+    for (int m : plan.topLevel) {
+        std::unique_ptr<CMarquel>& pMenu = stored.menus[m];
+        pMenu->m_strName = "top-level";
+        // The new button's own model would be replaced at once, so start from the bare object.
+        auto pButton = std::make_unique<CDrawRect>();
+        pButton->bounds = tb::MenuRectangle(*pMenu);
+        pButton->menu = std::move(pMenu);
+        applet.AddButton(std::move(pButton));
+    }
+}
+
 } // namespace
 
 void CAppletParameters::WriteParameters(IParameterMap& map) {
@@ -98,82 +182,16 @@ void CAppletParameters::WriteParameters(IParameterMap& map) {
 }
 
 bool CAppletParameters::ReadParameters(const IParameterMap& map, const std::string& strBaseFolder) {
-    tb::CValueFields windowPos(ValueOr(map, kWindowPosition, ""));
-    for (size_t i = 0; i < m_nWindowPos.size(); ++i)
-        m_nWindowPos[i] = windowPos.Int(i);
-
-    // Only maps written elsewhere lack "ApStyle"; the applet then stays as it is.
-    if (const std::string* pApStyle = map.Find(kApStyle))
-        tb::ReadAppletValue(*this, *pApStyle, strBaseFolder);
-
+    ReadAppletFields(*this, map, strBaseFolder);
     const std::string* pMisc = map.Find(kMisc);
     if (!pMisc || pMisc->empty())
         return true;
     const tb::CValueFields links(*pMisc);
-    const size_t nFields = links.Count();
-
-    // The link entries of N menus lie at positions N+1 to 2N. With N at or beyond the number
-    // of fields no entry exists, nothing could be placed and no menu needs to be made: this
-    // bounds the work by the size of the value, whatever number it claims.
-    int nMenus = std::max(0, links.Int(0));
-    if (static_cast<size_t>(nMenus) >= nFields)
-        nMenus = 0;
-
-    // Every item written has a parameter of its own, so a map cannot describe more items than
-    // it has entries; hand-made maps that leave the item values out get as many again as the
-    // link value has fields. Larger counts are cut to that, so memory follows the input size.
-    size_t nItemBudget = map.Size() + nFields;
-
-    std::vector<std::unique_ptr<CMarquel>> menus;
-    std::vector<CMarquelItem*> items;
-    std::vector<int> itemOwner;
-    menus.reserve(nMenus);
-    for (int j = 0; j < nMenus; ++j) {
-        auto pMenu = std::make_unique<CMarquel>();
-        tb::ReadMenuValue(*pMenu, ValueOr(map, MenuKey("MStyle-", j), tb::kDefaultMenuValue));
-        tb::ReadStateValue(*pMenu, ValueOr(map, MenuKey("IStyle-", j), tb::kDefaultStateValue));
-        size_t nCount = static_cast<size_t>(std::max(0, links.Int(j + 1)));
-        nCount = std::min(nCount, nItemBudget);
-        nItemBudget -= nCount;
-        pMenu->m_items.reserve(nCount);
-        for (size_t k = 1; k <= nCount; ++k) {
-            auto pItem = std::make_unique<CMarquelItem>("Button");
-            // A missing item value leaves the new item as constructed.
-            if (const std::string* pValue = map.Find(ItemKey(j, static_cast<int>(k))))
-                tb::ReadItemValue(*pItem, *pValue, strBaseFolder);
-            items.push_back(pItem.get());
-            itemOwner.push_back(j);
-            pMenu->m_items.push_back(std::move(pItem));
-        }
-        menus.push_back(std::move(pMenu));
-    }
-
+    const int nMenus = ClaimedMenuCount(links);
+    CStoredMenus stored = ReadStoredMenus(map, links, nMenus, strBaseFolder);
     DeleteContents();
-
-    std::vector<tb::CStorageLink> entries;
-    for (size_t nPos = static_cast<size_t>(nMenus) + 1; nPos <= 2 * static_cast<size_t>(nMenus);
-         ++nPos) {
-        tb::CStorageLink link{};
-        if (ParseLinkEntry(links.Text(nPos), link))
-            entries.push_back(link);
-    }
-    const tb::CStorageLinkPlan plan =
-        tb::PlanStorageLinks(nMenus, itemOwner, entries, kMaxMenuDepth);
-
-    for (const tb::CStorageLink& link : plan.itemLinks)
-        items[link.nItem]->SetSubMenu(std::move(menus[link.nMenu]));
-
-    for (int m : plan.topLevel) {
-        std::unique_ptr<CMarquel>& pMenu = menus[m];
-        pMenu->m_strName = "top-level";
-        // The new button's own model would be replaced at once, so start from the bare object.
-        auto pButton = std::make_unique<CDrawRect>();
-        pButton->bounds = tb::MenuRectangle(*pMenu);
-        pButton->menu = std::move(pMenu);
-        AddButton(std::move(pButton));
-    }
-
-    // Menus no entry placed go with the work array.
-    menus.clear();
+    const tb::CStorageLinkPlan plan = tb::PlanStorageLinks(
+        nMenus, stored.itemOwner, ReadLinkEntries(links, nMenus), kMaxMenuDepth);
+    PlaceMenus(*this, stored, plan);
     return true;
 }

@@ -38,22 +38,16 @@ private:
     std::vector<int> m_root; // meaningful at set representatives
 };
 
-} // namespace
-
-CStorageLinkPlan PlanStorageLinks(int nMenus, const std::vector<int>& itemOwner,
-                                  const std::vector<CStorageLink>& entries, int nMaxDepth) {
-    CStorageLinkPlan plan;
-    if (nMenus <= 0)
-        return plan;
+// Item entries first, as the sub-menus are set before any button is made. Each accepted link
+// places its menu below the item; placed[m] marks the menus that got an owner.
+std::vector<CStorageLink> AcceptItemLinks(int nMenus, const std::vector<int>& itemOwner,
+                                          const std::vector<CStorageLink>& entries,
+                                          std::vector<char>& placed) {
     const int nItems = static_cast<int>(itemOwner.size());
-    std::vector<char> placed(nMenus, 0);
     // An item owns one sub-menu: a second one would delete the first with everything below.
     std::vector<char> itemLinked(nItems, 0);
-    std::vector<int> linkOf(nMenus, -1); // index in candidate links of the menu's placement
-    std::vector<CStorageLink> candidates;
+    std::vector<CStorageLink> accepted;
     CForest forest(nMenus);
-
-    // Item entries first, as the sub-menus are set before any button is made.
     for (const CStorageLink& e : entries) {
         if (e.nItem < 0 || e.nItem >= nItems || e.nMenu < 0 || e.nMenu >= nMenus)
             continue;
@@ -67,23 +61,31 @@ CStorageLinkPlan PlanStorageLinks(int nMenus, const std::vector<int>& itemOwner,
         forest.Attach(nOwner, e.nMenu);
         placed[e.nMenu] = 1;
         itemLinked[e.nItem] = 1;
-        linkOf[e.nMenu] = static_cast<int>(candidates.size());
-        candidates.push_back(e);
+        accepted.push_back(e);
     }
+    return accepted;
+}
 
-    // Depths, breadth first from every root; a menu too deep keeps no owner and starts a tree
-    // of its own, so every tree stays within the limit.
+// Drops the accepted links that would put a menu deeper than nMaxDepth. Depths are found
+// breadth first from every root; a menu too deep keeps no owner and starts a tree of its own,
+// so every tree stays within the limit.
+std::vector<CStorageLink> LimitDepth(int nMenus, const std::vector<int>& itemOwner,
+                                     const std::vector<CStorageLink>& accepted, int nMaxDepth,
+                                     std::vector<char>& placed) {
+    std::vector<int> linkOf(nMenus, -1); // the accepted link that places each menu
     std::vector<int> childStart(nMenus + 1, 0);
-    for (const CStorageLink& c : candidates)
-        ++childStart[itemOwner[c.nItem] + 1];
+    for (size_t k = 0; k < accepted.size(); ++k) {
+        linkOf[accepted[k].nMenu] = static_cast<int>(k);
+        ++childStart[itemOwner[accepted[k].nItem] + 1];
+    }
     std::partial_sum(childStart.begin(), childStart.end(), childStart.begin());
-    std::vector<int> children(candidates.size());
+    std::vector<int> children(accepted.size());
     std::vector<int> fill(childStart.begin(), childStart.end() - 1);
-    for (const CStorageLink& c : candidates)
+    for (const CStorageLink& c : accepted)
         children[fill[itemOwner[c.nItem]]++] = c.nMenu;
 
     std::vector<int> depth(nMenus, 0);
-    std::vector<char> rejected(candidates.size(), 0);
+    std::vector<char> rejected(accepted.size(), 0);
     std::vector<int> queue;
     queue.reserve(nMenus);
     for (int m = 0; m < nMenus; ++m)
@@ -104,10 +106,24 @@ CStorageLinkPlan PlanStorageLinks(int nMenus, const std::vector<int>& itemOwner,
         }
     }
 
-    for (size_t k = 0; k < candidates.size(); ++k)
+    std::vector<CStorageLink> kept;
+    for (size_t k = 0; k < accepted.size(); ++k)
         if (!rejected[k])
-            plan.itemLinks.push_back(candidates[k]);
+            kept.push_back(accepted[k]);
+    return kept;
+}
 
+} // namespace
+
+CStorageLinkPlan PlanStorageLinks(int nMenus, const std::vector<int>& itemOwner,
+                                  const std::vector<CStorageLink>& entries, int nMaxDepth) {
+    CStorageLinkPlan plan;
+    if (nMenus <= 0)
+        return plan;
+    std::vector<char> placed(nMenus, 0);
+    plan.itemLinks = LimitDepth(
+        nMenus, itemOwner, AcceptItemLinks(nMenus, itemOwner, entries, placed), nMaxDepth, placed);
+    // Button entries make buttons of the menus still without an owner, each once.
     for (const CStorageLink& e : entries) {
         if (e.nItem >= 0 || e.nMenu < 0 || e.nMenu >= nMenus || placed[e.nMenu])
             continue;

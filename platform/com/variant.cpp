@@ -108,6 +108,65 @@ HRESULT VariantClear(VARIANT* v) {
     return S_OK;
 }
 
+namespace {
+
+// A number, boolean or date of type vt from src (which differs from vt); out.vt is set.
+HRESULT ChangeToNumeric(VARIANT& out, const VARIANT& src, VARTYPE vt) {
+    double d = 0.0;
+    HRESULT hr = ToDouble(src, &d);
+    if (FAILED(hr))
+        return hr;
+    switch (vt) {
+    case VT_I2:
+        if (SUCCEEDED(hr = ToInteger(d, -32768, 32767, &d)))
+            out.iVal = static_cast<int16_t>(d);
+        return hr;
+    case VT_I4:
+        if (SUCCEEDED(hr = ToInteger(d, -2147483648.0, 2147483647.0, &d)))
+            out.lVal = static_cast<int32_t>(d);
+        return hr;
+    case VT_BOOL:
+        out.boolVal = d != 0.0 ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    case VT_R8:
+        out.dblVal = d;
+        return S_OK;
+    default: // VT_DATE
+        out.date = d;
+        return S_OK;
+    }
+}
+
+// The text of src (which is not a string); empty stays empty.
+HRESULT ChangeToString(VARIANT& out, const VARIANT& src, uint16_t flags) {
+    switch (src.vt) {
+    case VT_EMPTY:
+        return S_OK;
+    case VT_I2:
+        out.bstrVal = tb::FormatInt(src.iVal);
+        return S_OK;
+    case VT_I4:
+        out.bstrVal = tb::FormatInt(src.lVal);
+        return S_OK;
+    case VT_BOOL:
+        if (flags & VARIANT_ALPHABOOL)
+            out.bstrVal = src.boolVal ? "True" : "False";
+        else
+            out.bstrVal = src.boolVal ? "-1" : "0";
+        return S_OK;
+    case VT_R8:
+        out.bstrVal = FormatDouble(src.dblVal);
+        return S_OK;
+    case VT_DATE:
+        out.bstrVal = FormatDouble(src.date);
+        return S_OK;
+    default:
+        return DISP_E_BADVARTYPE;
+    }
+}
+
+} // namespace
+
 HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, uint16_t flags, VARTYPE vt) {
     if (!dest || !src)
         return E_INVALIDARG;
@@ -119,57 +178,18 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, uint16_t flags, VAR
     VARIANT out;
     out.vt = vt;
     HRESULT hr = S_OK;
-    double d = 0.0;
     switch (vt) {
     case VT_EMPTY:
         break;
     case VT_I2:
-        if (SUCCEEDED(hr = ToDouble(*src, &d)) && SUCCEEDED(hr = ToInteger(d, -32768, 32767, &d)))
-            out.iVal = static_cast<int16_t>(d);
-        break;
     case VT_I4:
-        if (SUCCEEDED(hr = ToDouble(*src, &d)) &&
-            SUCCEEDED(hr = ToInteger(d, -2147483648.0, 2147483647.0, &d)))
-            out.lVal = static_cast<int32_t>(d);
-        break;
     case VT_BOOL:
-        if (SUCCEEDED(hr = ToDouble(*src, &d)))
-            out.boolVal = d != 0.0 ? VARIANT_TRUE : VARIANT_FALSE;
-        break;
     case VT_R8:
-        if (SUCCEEDED(hr = ToDouble(*src, &d)))
-            out.dblVal = d;
-        break;
     case VT_DATE:
-        if (SUCCEEDED(hr = ToDouble(*src, &d)))
-            out.date = d;
+        hr = ChangeToNumeric(out, *src, vt);
         break;
     case VT_BSTR:
-        switch (src->vt) {
-        case VT_EMPTY:
-            break;
-        case VT_I2:
-            out.bstrVal = tb::FormatInt(src->iVal);
-            break;
-        case VT_I4:
-            out.bstrVal = tb::FormatInt(src->lVal);
-            break;
-        case VT_BOOL:
-            if (flags & VARIANT_ALPHABOOL)
-                out.bstrVal = src->boolVal ? "True" : "False";
-            else
-                out.bstrVal = src->boolVal ? "-1" : "0";
-            break;
-        case VT_R8:
-            out.bstrVal = FormatDouble(src->dblVal);
-            break;
-        case VT_DATE:
-            out.bstrVal = FormatDouble(src->date);
-            break;
-        default:
-            hr = DISP_E_BADVARTYPE;
-            break;
-        }
+        hr = ChangeToString(out, *src, flags);
         break;
     default:
         hr = DISP_E_BADVARTYPE;

@@ -231,6 +231,57 @@ bool ReadHexBytes(std::string_view s, LineReader& reader, std::vector<uint8_t>* 
     }
 }
 
+// The data after '=': "text".
+bool ParseStringData(std::string_view data, RegValue& value, std::string* message) {
+    value.dwType = REG_SZ;
+    if (!ReadQuoted(&data, &value.strText)) {
+        *message = "unterminated string";
+        return false;
+    }
+    if (!Trim(data).empty()) {
+        *message = "unexpected text after the string";
+        return false;
+    }
+    return true;
+}
+
+// The data after "dword:": one to eight hexadecimal digits.
+bool ParseDwordData(std::string_view digits, RegValue& value, std::string* message) {
+    digits = Trim(digits);
+    if (digits.empty() || digits.size() > 8) {
+        *message = "a dword needs 1 to 8 hexadecimal digits";
+        return false;
+    }
+    value.dwType = REG_DWORD;
+    for (char c : digits) {
+        if (HexDigit(c) < 0) {
+            *message = "bad hexadecimal digit in a dword";
+            return false;
+        }
+        value.dwNumber = value.dwNumber * 16 + static_cast<DWORD>(HexDigit(c));
+    }
+    return true;
+}
+
+// The data after "hex(1):": a string as UTF-16 bytes, possibly over several lines.
+bool ParseUtf16Data(std::string_view bytesText, LineReader& reader, RegValue& value,
+                    std::string* message) {
+    std::vector<uint8_t> bytes;
+    if (!ReadHexBytes(bytesText, reader, &bytes, message))
+        return false;
+    if (bytes.size() % 2 != 0) {
+        *message = "a hex(1) string needs an even number of bytes";
+        return false;
+    }
+    std::vector<uint16_t> units;
+    for (size_t i = 0; i < bytes.size(); i += 2)
+        units.push_back(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8)));
+    value.dwType = REG_SZ;
+    value.strText = FromUtf16(units);
+    return true;
+}
+
+// One value line: "name"= or @= (the default value), then the data in one of the forms above.
 bool ParseValueLine(std::string_view line, LineReader& reader, CRegNode& node,
                     std::string* message) {
     RegValue value;
@@ -246,49 +297,20 @@ bool ParseValueLine(std::string_view line, LineReader& reader, CRegNode& node,
         return false;
     }
     line = Trim(line.substr(1));
+    bool ok;
     if (!line.empty() && line.front() == '"') {
-        value.dwType = REG_SZ;
-        if (!ReadQuoted(&line, &value.strText)) {
-            *message = "unterminated string";
-            return false;
-        }
-        if (!Trim(line).empty()) {
-            *message = "unexpected text after the string";
-            return false;
-        }
+        ok = ParseStringData(line, value, message);
     } else if (StartsWithNoCase(line, "dword:")) {
-        std::string_view digits = Trim(line.substr(6));
-        if (digits.empty() || digits.size() > 8) {
-            *message = "a dword needs 1 to 8 hexadecimal digits";
-            return false;
-        }
-        value.dwType = REG_DWORD;
-        for (char c : digits) {
-            if (HexDigit(c) < 0) {
-                *message = "bad hexadecimal digit in a dword";
-                return false;
-            }
-            value.dwNumber = value.dwNumber * 16 + static_cast<DWORD>(HexDigit(c));
-        }
+        ok = ParseDwordData(line.substr(6), value, message);
     } else if (StartsWithNoCase(line, "hex(1):")) {
-        std::vector<uint8_t> bytes;
-        if (!ReadHexBytes(line.substr(7), reader, &bytes, message))
-            return false;
-        if (bytes.size() % 2 != 0) {
-            *message = "a hex(1) string needs an even number of bytes";
-            return false;
-        }
-        std::vector<uint16_t> units;
-        for (size_t i = 0; i < bytes.size(); i += 2)
-            units.push_back(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8)));
-        value.dwType = REG_SZ;
-        value.strText = FromUtf16(units);
+        ok = ParseUtf16Data(line.substr(7), reader, value, message);
     } else {
         *message = "unsupported value type (only strings, dword and hex(1) are kept)";
-        return false;
+        ok = false;
     }
-    node.setValue(std::move(value));
-    return true;
+    if (ok)
+        node.setValue(std::move(value));
+    return ok;
 }
 
 bool ParseSection(std::string_view line, const std::string& rootName, CRegNode& root,
