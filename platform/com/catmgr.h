@@ -18,7 +18,8 @@ struct CATEGORYINFO {
 
 namespace tb {
 
-// Longest description stored, in UTF-16 units as the original record's 128-unit buffer.
+// Longest description stored, in UTF-16 units: a category record holds 128 units, the last
+// of them the terminating zero.
 constexpr size_t kMaxCategoryDescription = 127;
 
 HRESULT RegisterCategories(std::span<const CATEGORYINFO> categories);

@@ -178,7 +178,7 @@ HRESULT CoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD_CLSCTX dwCl
 void CoFreeUnusedLibraries() {
     std::lock_guard<std::mutex> lock(g_mutex);
     for (auto it = Modules().begin(); it != Modules().end();) {
-        // A module that cannot tell stays loaded, as it would on the original platform.
+        // A module without DllCanUnloadNow cannot say it is unused, so it stays loaded.
         PFN_DllCanUnloadNow canUnload = it->second.pfnCanUnloadNow;
         if (canUnload && canUnload() == S_OK) {
             dlclose(it->second.pHandle);

@@ -47,7 +47,7 @@ inline VARIANT ToVariant(const char* v) {
 class COleDispatchDriver {
 public:
     COleDispatchDriver() = default;
-    // Takes over one reference of dispatch (as the framework's driver does).
+    // Takes over one reference of dispatch: with autoRelease the driver releases it.
     explicit COleDispatchDriver(IDispatch* dispatch, bool autoRelease = true);
     ~COleDispatchDriver();
     COleDispatchDriver(const COleDispatchDriver&) = delete;

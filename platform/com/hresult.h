@@ -1,6 +1,6 @@
 #pragma once
-// Result codes with the Win32 values, so that a code seen in a log or a test reads the same
-// as on the original platform.
+// Result codes with the Win32 values: hosts and components compare them across module
+// boundaries, and a code seen in a message or a test can be looked up by its number.
 
 #include <cstdint>
 #include <string>

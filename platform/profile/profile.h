@@ -1,6 +1,6 @@
 #pragma once
-// Per-user settings in the framework's profile style: section and entry names under
-// HKEY_CURRENT_USER\Software\<company>\<application>\<section>, value <entry>. Integers are
+// Per-user settings as sections and entries: entry <entry> of section <section> is the value
+// <entry> of HKEY_CURRENT_USER\Software\<company>\<application>\<section>. Integers are
 // stored as REG_DWORD; a decimal REG_SZ reads as an integer too, as settings written as
 // text (for example "BrowserNum") must.
 

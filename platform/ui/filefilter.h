@@ -1,8 +1,8 @@
 #pragma once
-// File-dialog filters are written the platform's way: description and pattern list
-// alternate, separated by '|', and an empty description ends the list. So
-// "Widget Files(*.tsq) | *.tsq||All Files(*.*) | *.*||" offers only the first pair, exactly
-// as it always has. Every dialog implementation reads the text through this one parser.
+// File-dialog filters: description and pattern list alternate, separated by '|', and an empty
+// description ends the list. So "Widget Files(*.tsq) | *.tsq||All Files(*.*) | *.*||" offers
+// only the first pair; the filter texts are data whose meaning must not depend on which
+// dialog shows them, so every dialog implementation reads them through this one parser.
 
 #include <string>
 #include <string_view>
