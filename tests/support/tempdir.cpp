@@ -24,6 +24,13 @@ std::string TempDir::file(const std::string& name) const {
     return m_path + "/" + name;
 }
 
+size_t EntriesIn(const std::string& folder) {
+    size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh temporary folder for one test, removed with everything in it afterwards.
 
+#include <cstddef>
 #include <string>
 
 namespace tb::test {
@@ -19,6 +20,9 @@ public:
 private:
     std::string m_path;
 };
+
+// The number of entries in a folder (files, folders and links alike).
+size_t EntriesIn(const std::string& folder);
 
 // Whole-file helpers for fixtures; bytes are kept exactly.
 std::string ReadFileBytes(const std::string& path);

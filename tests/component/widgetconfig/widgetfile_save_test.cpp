@@ -9,6 +9,7 @@
 
 namespace {
 
+using tb::test::EntriesIn;
 using tb::test::ReadFileBytes;
 using tb::test::RenameFailure;
 using tb::test::TempDir;
@@ -29,13 +30,6 @@ WidgetConfig SampleRecord() {
     config.AddSegment({"style", "<style>\r\n\r\n</style>\r\n"});
     config.AddSegment({"cursor", "<applet code=\"tlwbtn.class\">\r\n</applet>\r\n"});
     return config;
-}
-
-size_t EntriesIn(const std::string& folder) {
-    size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++count;
-    return count;
 }
 
 TEST(WidgetFileSaving, WriteThenReadGivesEveryFieldBack) {

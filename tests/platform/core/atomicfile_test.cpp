@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,16 +12,10 @@
 namespace {
 
 using tb::WriteFileAtomically;
+using tb::test::EntriesIn;
 using tb::test::ReadFileBytes;
 using tb::test::TempDir;
 using tb::test::WriteFileBytes;
-
-size_t EntriesIn(const std::string& folder) {
-    size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++count;
-    return count;
-}
 
 TEST(AtomicFile, WritesExactBytesAndLeavesOnlyTheTarget) {
     TempDir dir;
