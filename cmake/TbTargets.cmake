@@ -20,3 +20,14 @@ function(tb_add_benchmark name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/benchmarks)
 endfunction()
+
+# tb_add_test_topics(): one test program per topic folder below the current folder; each
+# topic's CMakeLists names its sources.
+function(tb_add_test_topics)
+    file(GLOB topics LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    foreach(topic ${topics})
+        if(EXISTS ${topic}/CMakeLists.txt)
+            add_subdirectory(${topic})
+        endif()
+    endforeach()
+endfunction()
