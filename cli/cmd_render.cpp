@@ -2,6 +2,8 @@
 // works on the design itself rather than through the component: it reads the stored design
 // and runs the painting code, so that designs can be looked at without a display.
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -12,6 +14,7 @@
 #include "designer/paint/canvaspaint.h"
 #include "designer/paint/fixedstateview.h"
 #include "platform/com/interfaceptr.h"
+#include "platform/core/atomicfile.h"
 #include "platform/core/paths.h"
 #include "platform/surface/qt/qtsurface.h"
 
@@ -59,8 +62,15 @@ int RunRender(const CliArgs& args) {
     CLastPaintedState last;
     PaintAppletCanvas(surface, CRect(0, 0, applet.m_nWidth, applet.m_nHeight), applet, &view, last,
                       false);
-    if (!surface.Image().save(QString::fromStdString(args.positional[1]), "PNG"))
-        return Fail("cannot write " + args.positional[1]);
+    // Encoded in memory first, so that a failed write never leaves half a picture behind.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !surface.Image().save(&buffer, "PNG"))
+        return Fail("cannot encode the picture");
+    std::string why;
+    if (!WriteFileAtomically(args.positional[1], std::string_view(png.constData(), png.size()),
+                             &why))
+        return Fail("cannot write " + args.positional[1] + ": " + why);
     return 0;
 }
 

@@ -127,6 +127,8 @@ TEST_F(TesseraTest, FailuresExitWithOne) {
     EXPECT_EQ(Tessera("info '" + dir.file("none.tsq") + "'").code, 1);
     EXPECT_EQ(Tessera("html " + Template() + " --mode x").code, 1);
     EXPECT_EQ(Tessera("render " + Template() + " '" + dir.file("c.png") + "' --state 4").code, 1);
+    EXPECT_EQ(Tessera("render " + Template() + " '" + dir.file("no/c.png") + "'").code, 1);
+    EXPECT_EQ(tb::test::EntriesIn(dir.path()), 0u);
     EXPECT_EQ(Tessera("frobnicate").code, 1);
     EXPECT_EQ(Tessera("register '" + dir.file("none.so") + "'").code, 1);
     EXPECT_EQ(Tessera("info --help").code, 0);
