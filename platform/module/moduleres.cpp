@@ -144,7 +144,7 @@ void LocalSetCurrent(int32_t module) {
 
 } // namespace
 
-// The host's table, exported from programs by the platform library's link options.
+// The host's table, exported from programs by tb_module's link options.
 extern "C" __attribute__((visibility("default")))
 const TbModuleRegistryApi tb_module_registry_v1 = {
     sizeof(TbModuleRegistryApi),

@@ -4,7 +4,7 @@
 // loaded with dlopen) registers its tables once and gets a handle; anyone in the process
 // then loads a string or an icon "from" that handle.
 //
-// A component module links its own private copy of the platform library, yet the host must
+// A component module links its own private copy of the platform libraries, yet the host must
 // see what the module registered. So all copies share one table: the host program exports
 // it under a C name (tb_module_registry_v1, a table of plain C functions), and a module's
 // copy finds it with dlsym and forwards every call there. Only when no host table exists

@@ -176,7 +176,7 @@ TEST_F(ComRuntime, ModuleExportsOnlyItsEntryPoints) {
     ASSERT_NE(handle, nullptr) << dlerror();
     EXPECT_NE(dlsym(handle, "DllGetClassObject"), nullptr);
     EXPECT_NE(dlsym(handle, "DllRegisterServer"), nullptr);
-    // Its private copy of the platform library stays private.
+    // Its private copy of the platform libraries stays private.
     EXPECT_EQ(dlsym(handle, "tb_module_registry_v1"), nullptr);
     EXPECT_EQ(dlsym(handle, "_ZN2tb17LockServerModuleEv"), nullptr);
     dlclose(handle);
