@@ -7,9 +7,13 @@
 #   check_outputs.sh PROGRAM_DIR EXPECTED_DIR [--update]
 set -euo pipefail
 
-program=$1
+program=$(cd "$1" && pwd -P)
 expected=$2
 update=${3:-}
+# Saved widget files name the component's folder in their resource list; the stored files
+# have this placeholder there instead, so that they hold wherever the tree is built.
+placeholder="<program folder>"
+escaped=$(printf '%s' "$program/" | sed 's/[][\\.*^$/]/\\&/g')
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -31,7 +35,7 @@ produce() {
     for mode in 0 1; do
         mkdir -p "$work/save-$mode"
         tessera save "$template" "$work/save-$mode/widget.tsq" --mode "$mode"
-        cp "$work/save-$mode/widget.tsq" "$out/save-$mode.tsq"
+        sed "s/$escaped/$placeholder\//g" "$work/save-$mode/widget.tsq" >"$out/save-$mode.tsq"
         rm -rf "$work/save-$mode"
     done
     for state in 1 2 3; do
