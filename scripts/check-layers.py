@@ -21,7 +21,7 @@ LAYERS = [
     "platform/core",
     "platform/module platform/registry platform/surface platform/ui",
     "platform/profile platform/com",
-    "model",
+    "model addin/host",
     "designer/paint",
     "designer/core",
     "component",
@@ -39,7 +39,7 @@ LAYERS = [
 GUI_FREE = {
     "platform/core", "platform/module", "platform/registry", "platform/surface",
     "platform/ui", "platform/profile", "platform/com", "model", "designer/paint",
-    "designer/core", "component",
+    "designer/core", "component", "addin/host",
 }
 
 SOURCE_ENDINGS = (".h", ".cpp")
