@@ -29,7 +29,7 @@ LAYERS = [
     "model/ui",
     "designer/ui",
     "component/module",
-    "workbench addin",
+    "workbench addin vellumo",
     "cli tools benchmarks fuzz",
     "tests/support",
     "tests",
