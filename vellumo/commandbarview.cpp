@@ -36,8 +36,8 @@ QImage FaceImage(const tb::ModuleImage& face) {
         if (face.nWidth <= 0 || face.nHeight <= 0 ||
             face.bytes.size() != static_cast<size_t>(face.nWidth) * face.nHeight * 4)
             return {};
-        return QImage(reinterpret_cast<const uchar*>(face.bytes.data()), face.nWidth,
-                      face.nHeight, face.nWidth * 4, QImage::Format_RGBA8888)
+        return QImage(reinterpret_cast<const uchar*>(face.bytes.data()), face.nWidth, face.nHeight,
+                      face.nWidth * 4, QImage::Format_RGBA8888)
             .copy();
     case tb::ImageFormat::Png:
         return QImage::fromData(QByteArray::fromStdString(face.bytes), "PNG");
@@ -132,8 +132,8 @@ void CCommandBarsView::SyncButton(QToolBar& toolBar, host::CCommandBarButton& bu
     toolBar.addAction(action); // keeps the bar's order when buttons come and go
     QImage face = FaceImage(button.Face());
     action->setText(ToQString(button.Caption()));
-    action->setToolTip(ToQString(button.TooltipText().empty() ? button.Caption()
-                                                              : button.TooltipText()));
+    action->setToolTip(
+        ToQString(button.TooltipText().empty() ? button.Caption() : button.TooltipText()));
     action->setIcon(face.isNull() ? QIcon() : QIcon(QPixmap::fromImage(face)));
     action->setEnabled(button.Enabled());
     action->setVisible(button.Visible());

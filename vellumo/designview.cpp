@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 
 #include "platform/ui/qt/qtstring.h"
@@ -25,7 +26,7 @@ constexpr size_t kMaxPageBytes = 2 * 1024 * 1024 - 4096;
 // does not keep it from playing widgets pasted later.
 constexpr int kFirstPlayerWorld = 16;
 constexpr int kLastPlayerWorld = 250;
-const QString kMessagePrefix = QStringLiteral("\u0001vellumo:");
+const QString kMessagePrefix = QStringLiteral("vellumo-event:");
 
 QString EditorScript() {
     QFile file(QStringLiteral(":/vellumo/editor.js"));
@@ -84,6 +85,12 @@ CDesignView::CDesignView(QWidget* parent) : QWebEngineView(parent), m_pPage(new 
     settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     setContextMenuPolicy(Qt::NoContextMenu);
+    QWebEngineScript editor;
+    editor.setName(QStringLiteral("vellumo-editor"));
+    editor.setSourceCode(EditorScript());
+    editor.setInjectionPoint(QWebEngineScript::DocumentReady);
+    editor.setWorldId(QWebEngineScript::ApplicationWorld);
+    m_pPage->scripts().insert(editor);
     connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) { OnLoadFinished(ok); });
 }
 
@@ -143,11 +150,10 @@ void CDesignView::OnLoadFinished(bool ok) {
         tokens.append(entry);
     }
     m_bReady = true;
-    Call(EditorScript());
-    QVariant frames = Call(QStringLiteral("vellumo.init(%1, %2)")
-                               .arg(QString::fromUtf8(QJsonDocument(tokens).toJson(
-                                        QJsonDocument::Compact)),
-                                    m_strPlayer.isEmpty() ? "false" : "true"));
+    QVariant frames =
+        Call(QStringLiteral("vellumo.init(%1, %2)")
+                 .arg(QString::fromUtf8(QJsonDocument(tokens).toJson(QJsonDocument::Compact)),
+                      m_strPlayer.isEmpty() ? "false" : "true"));
     if (frames.toInt() > 0)
         RunPlayer();
     if (m_fnReady)
@@ -200,7 +206,8 @@ QVariant CDesignView::Call(const QString& script) {
 }
 
 QString CDesignView::Literal(const QString& text) {
-    QString json = QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact));
+    QString json =
+        QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact));
     return json.mid(1, json.size() - 2);
 }
 

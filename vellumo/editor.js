@@ -46,12 +46,13 @@
         if (notifyPending)
             return;
         notifyPending = true;
-        setTimeout(() => {
+        // Timers do not run in a page whose own scripts are off; a microtask does.
+        queueMicrotask(() => {
             notifyPending = false;
             const events = [...pendingEvents];
             pendingEvents = new Set();
-            console.debug('\u0001vellumo:' + JSON.stringify(events));
-        }, 0);
+            console.info('vellumo-event:' + JSON.stringify(events));
+        });
     }
 
     // ---- where each node came from ----------------------------------------------------
@@ -129,11 +130,19 @@
             if (q > p && (text === data || (dropsNewline && text === '\n' + data))) {
                 info.set(node, {first: p, last: q - 1});
                 p = q;
-            } else if (parent === document.body && !node.nextSibling && isWhitespace(data)) {
-                // White space after </body> or </html> that the parser moved into the body:
+            } else if (isWhitespace(data) && isLastInBody(node)) {
+                // White space after </body> or </html> that the parser moved into the page's last element:
                 // its bytes are still where they were.
                 info.set(node, {phantom: true});
             }
+        }
+
+        function isLastInBody(node) {
+            for (let n = node; n && n !== document.body; n = n.parentNode) {
+                if (n.nextSibling)
+                    return false;
+            }
+            return true;
         }
 
         function walk(node) {

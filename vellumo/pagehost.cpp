@@ -197,7 +197,8 @@ QVariantMap CVellumoHost::State() const {
 CDesignView* CVellumoHost::Design(const char* action) {
     CDesignView* design = m_site.EditableDesign();
     if (!design)
-        Fail(std::string("The page can be ") + action + " only in the normal view, once it is loaded.");
+        Fail(std::string("The page can be ") + action +
+             " only in the normal view, once it is loaded.");
     return design;
 }
 

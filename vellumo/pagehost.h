@@ -47,8 +47,8 @@ public:
     host::IHTMLDocument2* ActiveDocument() override;
     std::string GetSetting(const std::string& appName, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
-    bool SaveSetting(const std::string& appName, const std::string& section,
-                     const std::string& key, const std::string& value) override;
+    bool SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override;
     std::string LastErrorDescription() const override { return m_strLastError; }
 
     // IPageWindow

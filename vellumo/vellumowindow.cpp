@@ -136,7 +136,8 @@ void CVellumoWindow::BuildMenus() {
     m_pViewActions = new QActionGroup(this);
     const QString names[] = {tr("&Normal"), tr("&HTML"), tr("&Preview")};
     for (int mode = host::ViewModeNormal; mode <= host::ViewModePreview; ++mode) {
-        QAction* action = view->addAction(names[mode - 1], this, [this, mode] { ChangeViewMode(mode); });
+        QAction* action =
+            view->addAction(names[mode - 1], this, [this, mode] { ChangeViewMode(mode); });
         action->setCheckable(true);
         action->setChecked(mode == m_nViewMode);
         action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + mode)));

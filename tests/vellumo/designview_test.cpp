@@ -44,8 +44,7 @@ TEST_F(DesignView, TypingChangesOnlyTheTextTypedInto) {
     std::string after = Bytes();
     auto [at, changed] = Difference(before, after);
     EXPECT_EQ(changed, "Just ");
-    EXPECT_EQ(before.substr(at - 16, 16), "<TR><TD id=cell>")
-        << after.substr(at - 40, 80);
+    EXPECT_EQ(before.substr(at - 16, 16), "<TR><TD id=cell>") << after.substr(at - 40, 80);
     EXPECT_TRUE(Window().IsModified());
 }
 

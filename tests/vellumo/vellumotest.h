@@ -54,16 +54,18 @@ protected:
     }
 
     void WaitUntilEditable() {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return Window().EditableDesign() != nullptr; }, 20000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return Window().EditableDesign() != nullptr; }, 20000));
         QTest::qWait(50);
     }
 
     // The middle of the element with the id, in the view's coordinates.
     QPoint CenterOf(const std::string& id) {
-        QVariantMap rect = Design()
-                               .Call(QStringLiteral("vellumo.rectOf(%1)")
-                                         .arg(vellumo::CDesignView::Literal(QString::fromStdString(id))))
-                               .toMap();
+        QVariantMap rect =
+            Design()
+                .Call(QStringLiteral("vellumo.rectOf(%1)")
+                          .arg(vellumo::CDesignView::Literal(QString::fromStdString(id))))
+                .toMap();
         EXPECT_FALSE(rect.isEmpty()) << "no element " << id;
         return QPoint(int(rect["x"].toDouble() + rect["width"].toDouble() / 2),
                       int(rect["y"].toDouble() + rect["height"].toDouble() / 2));
@@ -71,11 +73,13 @@ protected:
 
     // Where the element with the id starts, a little inside it.
     QPoint StartOf(const std::string& id) {
-        QVariantMap rect = Design()
-                               .Call(QStringLiteral("vellumo.rectOf(%1)")
-                                         .arg(vellumo::CDesignView::Literal(QString::fromStdString(id))))
-                               .toMap();
-        return QPoint(int(rect["x"].toDouble() + 2), int(rect["y"].toDouble() + rect["height"].toDouble() / 2));
+        QVariantMap rect =
+            Design()
+                .Call(QStringLiteral("vellumo.rectOf(%1)")
+                          .arg(vellumo::CDesignView::Literal(QString::fromStdString(id))))
+                .toMap();
+        return QPoint(int(rect["x"].toDouble() + 2),
+                      int(rect["y"].toDouble() + rect["height"].toDouble() / 2));
     }
 
     void ClickAt(QPoint point) {
@@ -102,7 +106,8 @@ protected:
     void SaveScreenshot(QWidget& widget, const std::string& name) {
         QDir().mkpath(TB_SCREENSHOT_DIR);
         QImage image = widget.grab().toImage();
-        EXPECT_TRUE(image.save(QString::fromStdString(std::string(TB_SCREENSHOT_DIR) + "/" + name)));
+        EXPECT_TRUE(
+            image.save(QString::fromStdString(std::string(TB_SCREENSHOT_DIR) + "/" + name)));
     }
 
     TempDir m_dir;
