@@ -245,7 +245,11 @@ bool CVellumoWindow::Capture() {
         }
         m_bytes = std::move(*bytes);
     } else if (m_nViewMode == host::ViewModeHtml && m_bSourceEdited) {
-        m_bytes = EncodePage(m_pSource->toPlainText(), m_strCharset);
+        QString text = m_pSource->toPlainText();
+        // The text editor works with LF; a page written with CR LF keeps them.
+        if (m_bytes.find("\r\n") != std::string::npos)
+            text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        m_bytes = EncodePage(text, m_strCharset);
         m_bSourceEdited = false;
         m_bDesignStale = true;
     }
