@@ -190,13 +190,15 @@ void CVellumoWindow::ShowPage(std::string path, std::string bytes) {
 }
 
 bool CVellumoWindow::Save() {
-    if (m_strPath.empty())
-        return SaveAs();
+    return m_strPath.empty() ? SaveAs() : WriteTo(m_strPath);
+}
+
+bool CVellumoWindow::WriteTo(const std::string& target) {
     std::optional<std::string> bytes = CurrentBytes();
     if (!bytes)
         return false;
-    if (!WritePageFile(m_strPath, *bytes)) {
-        Warn("The page could not be saved to " + m_strPath + ". The file was left as it was.");
+    if (!WritePageFile(target, *bytes)) {
+        Warn("The page could not be saved to " + target + ". The file was left as it was.");
         return false;
     }
     SetModified(false);
@@ -215,15 +217,10 @@ bool CVellumoWindow::SaveAs(const std::string& path) {
             return false;
         target = *chosen;
     }
-    std::optional<std::string> bytes = CurrentBytes();
-    if (!bytes)
+    if (!WriteTo(target))
         return false;
-    if (!WritePageFile(target, *bytes)) {
-        Warn("The page could not be saved to " + target + ". The file was left as it was.");
-        return false;
-    }
     m_strPath = ToUtf8(QFileInfo(ToQString(target)).absoluteFilePath());
-    SetModified(false);
+    UpdateTitle();
     m_pHost->ScheduleUpdate();
     return true;
 }

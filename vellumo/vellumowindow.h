@@ -79,6 +79,8 @@ private:
     bool Capture();
     void Enter(int mode);
     bool MaybeSave();
+    // Writes the page there; false (after a message) when the file was left as it was.
+    bool WriteTo(const std::string& target);
     void SetModified(bool modified);
     void UpdateTitle();
     QUrl BaseUrl() const;

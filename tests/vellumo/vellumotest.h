@@ -59,27 +59,22 @@ protected:
         QTest::qWait(50);
     }
 
-    // The middle of the element with the id, in the view's coordinates.
+    // Where the element with the id is in the view: its middle, or a little inside its start.
     QPoint CenterOf(const std::string& id) {
-        QVariantMap rect =
-            Design()
-                .Call(QStringLiteral("vellumo.rectOf(%1)")
-                          .arg(vellumo::CDesignView::Literal(QString::fromStdString(id))))
-                .toMap();
-        EXPECT_FALSE(rect.isEmpty()) << "no element " << id;
-        return QPoint(int(rect["x"].toDouble() + rect["width"].toDouble() / 2),
-                      int(rect["y"].toDouble() + rect["height"].toDouble() / 2));
+        QRectF rect = RectOf(id);
+        return rect.center().toPoint();
     }
-
-    // Where the element with the id starts, a little inside it.
     QPoint StartOf(const std::string& id) {
-        QVariantMap rect =
-            Design()
-                .Call(QStringLiteral("vellumo.rectOf(%1)")
-                          .arg(vellumo::CDesignView::Literal(QString::fromStdString(id))))
-                .toMap();
-        return QPoint(int(rect["x"].toDouble() + 2),
-                      int(rect["y"].toDouble() + rect["height"].toDouble() / 2));
+        QRectF rect = RectOf(id);
+        return QPointF(rect.left() + 2, rect.center().y()).toPoint();
+    }
+    QRectF RectOf(const std::string& id) {
+        QString call = QStringLiteral("vellumo.rectOf(%1)")
+                           .arg(vellumo::CDesignView::Literal(QString::fromStdString(id)));
+        QVariantMap rect = Design().Call(call).toMap();
+        EXPECT_FALSE(rect.isEmpty()) << "no element " << id;
+        return QRectF(rect["x"].toDouble(), rect["y"].toDouble(), rect["width"].toDouble(),
+                      rect["height"].toDouble());
     }
 
     void ClickAt(QPoint point) {
