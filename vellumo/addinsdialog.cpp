@@ -77,9 +77,11 @@ void CAddInsDialog::Apply() {
             m_manager.Connect(record.progId, host::ConnectModeAfterStartup);
         else if (!loaded && m_manager.IsConnected(record.progId))
             m_manager.Disconnect(record.progId, host::DisconnectModeUserClosed);
-        uint32_t behavior =
-            (m_manager.IsConnected(record.progId) ? host::LoadBehaviorConnected : 0) |
-            (startup ? host::LoadBehaviorStartup : 0);
+        uint32_t behavior = 0;
+        if (m_manager.IsConnected(record.progId))
+            behavior |= host::LoadBehaviorConnected;
+        if (startup)
+            behavior |= host::LoadBehaviorStartup;
         host::WriteAddInLoadBehavior(record.progId, behavior);
     }
 }

@@ -7,23 +7,15 @@
 #include <sys/stat.h>
 
 #include "addin/host/htmltokenizer.h"
-#include "platform/core/atomicfile.h"
+#include "platform/core/asciitext.h"
 
 namespace tb::vellumo {
 
 namespace {
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 // "text/html; charset=iso-8859-1" gives "iso-8859-1".
 std::string CharsetOfContentType(std::string_view content) {
-    std::string lower = Lower(content);
+    std::string lower = FoldCase(content);
     size_t at = lower.find("charset");
     if (at == std::string::npos)
         return {};
@@ -47,7 +39,7 @@ std::string DeclaredCharset(std::string_view bytes) {
             return charset->value;
         const host::HtmlAttribute* equiv = host::FindAttribute(token, "http-equiv");
         const host::HtmlAttribute* content = host::FindAttribute(token, "content");
-        if (equiv && content && Lower(equiv->value) == "content-type")
+        if (equiv && content && EqualsNoCase(equiv->value, "content-type"))
             if (std::string charset = CharsetOfContentType(content->value); !charset.empty())
                 return charset;
     }
@@ -110,10 +102,6 @@ std::optional<std::string> ReadPageFile(const std::string& path, std::string* er
         return std::nullopt;
     }
     return bytes.str();
-}
-
-bool WritePageFile(const std::string& path, std::string_view bytes) {
-    return tb::WriteFileAtomically(path, bytes);
 }
 
 } // namespace tb::vellumo

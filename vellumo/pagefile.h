@@ -1,7 +1,6 @@
 #pragma once
 // A page file as the editor holds it: its path and its bytes exactly as read, and the
-// character set they are in. Saving writes through a temporary file renamed over the page,
-// so a failed save leaves the page as it was.
+// character set they are in.
 
 #include <optional>
 #include <string>
@@ -19,8 +18,5 @@ bool IsValidUtf8(std::string_view bytes);
 
 // The whole file, or nothing with the reason.
 std::optional<std::string> ReadPageFile(const std::string& path, std::string* error);
-
-// False when the page could not be written; the file is then unchanged.
-bool WritePageFile(const std::string& path, std::string_view bytes);
 
 } // namespace tb::vellumo

@@ -17,6 +17,7 @@
 #include <QWebEngineView>
 
 #include "addin/host/pageaddress.h"
+#include "platform/core/atomicfile.h"
 #include "platform/core/paths.h"
 #include "platform/ui/qt/qtstring.h"
 #include "platform/ui/uiservices.h"
@@ -197,8 +198,10 @@ bool CVellumoWindow::WriteTo(const std::string& target) {
     std::optional<std::string> bytes = CurrentBytes();
     if (!bytes)
         return false;
-    if (!WritePageFile(target, *bytes)) {
-        Warn("The page could not be saved to " + target + ". The file was left as it was.");
+    std::string why;
+    if (!tb::WriteFileAtomically(target, *bytes, &why)) {
+        Warn("The page could not be saved to " + target + " (" + why +
+             "). The file was left as it was.");
         return false;
     }
     SetModified(false);

@@ -7,8 +7,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "platform/core/atomicfile.h"
 #include "tests/addin/host/testaddinsupport.h"
+#include "tests/support/renamefailure.h"
 #include "tests/support/scriptedui.h"
 
 using namespace tb::vellumo;
@@ -63,12 +63,13 @@ TEST_F(VellumoWindow, ASaveThatFailsLeavesThePageByteIdenticalAndSaysSo) {
     ASSERT_TRUE(Window().IsModified());
 
     tb::test::ExpectUi ui;
-    ui.Expect(tb::UiAnswer::Message(IDOK).WithText("The page could not be saved to " + path +
-                                                   ". The file was left as it was."));
-    auto failing = [](const char*, const char*) { return -1; };
-    tb::RenameFunction previous = tb::SetRenameFunctionForTesting(failing);
-    EXPECT_FALSE(Window().Save());
-    tb::SetRenameFunctionForTesting(previous);
+    ui.Expect(tb::UiAnswer::Message(IDOK).WithText(
+        "The page could not be saved to " + path +
+        " (Input/output error). The file was left as it was."));
+    {
+        tb::test::RenameFailure renameFails;
+        EXPECT_FALSE(Window().Save());
+    }
     EXPECT_EQ(tb::test::ReadFileBytes(path), Fixture("shop.htm"));
     EXPECT_TRUE(Window().IsModified());
 
