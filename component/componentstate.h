@@ -1,6 +1,6 @@
 #pragma once
-// Process-wide values of the widget component: its folder (where the applet class file,
-// the templates and the designer's "tmp" folder live), its resource module handle, and the
+// Process-wide values of the widget component: its folder (where the applet class file, the
+// script player and the templates live), its resource module handle, and the
 // hooks through which the layers above the GUI-free logic (the designer, the "Copy
 // Resources" dialog) plug in. The module sets them when it loads; tests set them directly.
 // Each module links its own copy, so these never leak between components.
@@ -24,9 +24,12 @@ HINSTANCE ComponentResourceHandle();
 void SetComponentResourceHandle(HINSTANCE module);
 
 // Runs the designer modally on the applet, owned by the widget object, and returns when the
-// user closes it.
-using PFN_RunDesigner = void (*)(CBrisko& owner, CAppletParameters& applet);
-// Null until the designer registers itself; without it Config fails with E_NOTIMPL.
+// user closes it. Preview pages go into strScratchFolder, a private folder that exists for
+// this run only ("" when none could be made).
+using PFN_RunDesigner = void (*)(CBrisko& owner, CAppletParameters& applet,
+                                 const std::string& strScratchFolder);
+// Null until the designer registers itself (the module does when the process has a
+// QApplication); without it Config fails with E_NOTIMPL.
 PFN_RunDesigner RunDesigner();
 void SetRunDesigner(PFN_RunDesigner pfn);
 

@@ -1,5 +1,6 @@
-// Every test process gets its own empty registry folder, so no test sees the user's settings
-// or another test's entries, and Qt never looks for a display. A scripted UI with nothing
+// Every test process gets its own empty registry folder and cache folder, so no test sees the
+// user's settings or another test's entries or leaves files behind, and Qt never looks for a
+// display. A scripted UI with nothing
 // expected stands behind every test: a message box that no test asked for fails the run.
 
 #include <gtest/gtest.h>
@@ -39,11 +40,14 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     auto registryDir = std::make_unique<tb::test::TempDir>();
     ::setenv("TALLOWBY_REGISTRY_DIR", registryDir->path().c_str(), 1);
+    auto cacheDir = std::make_unique<tb::test::TempDir>();
+    ::setenv("XDG_CACHE_HOME", cacheDir->path().c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::setenv("TB_PROGRAM_DIR", TB_DEFAULT_PROGRAM_DIR, 0);
     ::setenv("TB_SOURCE_DIR", TB_DEFAULT_SOURCE_DIR, 0);
     ::testing::AddGlobalTestEnvironment(new UnexpectedUiCheck);
     int result = RUN_ALL_TESTS();
+    cacheDir.reset();
     registryDir.reset();
     return result;
 }

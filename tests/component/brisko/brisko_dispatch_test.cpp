@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "model/appletparameters.h"
@@ -48,9 +50,16 @@ DISPID IdOf(IDispatch* d, const char* name) {
 }
 
 int g_nDesignerRuns = 0;
-void RecordingDesigner(CBrisko&, CAppletParameters& applet) {
+std::string g_strScratch;
+bool g_bScratchWasPrivate = false;
+void RecordingDesigner(CBrisko&, CAppletParameters& applet, const std::string& strScratch) {
     ++g_nDesignerRuns;
     applet.m_nWidth = 555;
+    g_strScratch = strScratch;
+    struct stat st {};
+    g_bScratchWasPrivate =
+        ::stat(strScratch.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & 0777) == 0700;
+    WriteFileBytes(strScratch + "/preview.htm", "page");
 }
 
 } // namespace
@@ -160,8 +169,11 @@ TEST(BriskoConfig, WithoutDesignerFailsAndChangesNothing) {
 
 TEST(BriskoConfig, RunsTheDesignerAfterOneSnapshotAndCleansUpAfterIt) {
     ComponentFolderFixture component;
+    // The program folder is no place for scratch files: a "tmp" there is not ours.
     std::filesystem::create_directory(component.dir.file("tmp"));
     WriteFileBytes(component.dir.file("tmp/preview.htm"), "x");
+    TempDir cache;
+    ::setenv("XDG_CACHE_HOME", cache.path().c_str(), 1);
     tb::SetRunDesigner(&RecordingDesigner);
     BriskoHolder b;
     AddButton(b->applet);
@@ -179,7 +191,29 @@ TEST(BriskoConfig, RunsTheDesignerAfterOneSnapshotAndCleansUpAfterIt) {
     EXPECT_FALSE(b->applet.m_history.undoList.front().empty());
     EXPECT_TRUE(b->applet.m_history.redoList.empty());
     EXPECT_EQ(b->resourcesCurrent, 0);
-    EXPECT_FALSE(tb::DirectoryExists(component.dir.file("tmp")));
+    // The run had a private folder of its own under the user's cache, gone afterwards.
+    EXPECT_TRUE(g_bScratchWasPrivate);
+    EXPECT_EQ(g_strScratch.rfind(cache.file("ambrel-brisko/preview-"), 0), 0u) << g_strScratch;
+    EXPECT_FALSE(tb::DirectoryExists(g_strScratch));
+    EXPECT_EQ(EntriesIn(cache.file("ambrel-brisko")), 0u);
+    EXPECT_EQ(ReadFileBytes(component.dir.file("tmp/preview.htm")), "x");
+}
+
+TEST(BriskoConfig, TwoRunsGetDifferentScratchFoldersAndAnUnusableCacheFallsBackToTmp) {
+    TempDir cache;
+    WriteFileBytes(cache.file("not-a-folder"), "");
+    ::setenv("XDG_CACHE_HOME", cache.file("not-a-folder").c_str(), 1);
+    tb::SetRunDesigner(&RecordingDesigner);
+    BriskoHolder b;
+    EXPECT_EQ(b->Config(), S_OK);
+    const std::string first = g_strScratch;
+    EXPECT_EQ(b->Config(), S_OK);
+    tb::SetRunDesigner(nullptr);
+    EXPECT_FALSE(first.empty());
+    EXPECT_NE(first, g_strScratch);
+    EXPECT_TRUE(g_bScratchWasPrivate);
+    EXPECT_FALSE(tb::DirectoryExists(first));
+    EXPECT_FALSE(tb::DirectoryExists(g_strScratch));
 }
 
 TEST(BriskoConfig, LockedHistoryGetsNoSnapshot) {
