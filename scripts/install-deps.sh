@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-webengine-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-webengine-dev
     libgtest-dev
     fonts-liberation fontconfig
     locales

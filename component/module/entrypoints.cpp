@@ -2,6 +2,7 @@
 
 #include "component/briskoids.h"
 #include "component/module/classfactory.h"
+#include "component/module/designerseam.h"
 #include "component/module/moduleresources.h"
 #include "component/serverreg.h"
 #include "platform/com/serverlock.h"
@@ -12,6 +13,7 @@ namespace {
 // the string table are there from the first contact on.
 __attribute__((constructor)) void OnModuleLoad() {
     tb::InitBriskoModule();
+    tb::InstallDesignerIfGui();
 }
 
 } // namespace
@@ -21,6 +23,8 @@ TB_COM_EXPORT HRESULT DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv
         return E_POINTER;
     *ppv = nullptr;
     tb::InitBriskoModule();
+    // A host may have made its QApplication after loading the module.
+    tb::InstallDesignerIfGui();
     if (rclsid != tb::MakeGuid(tb::kBriskoClsid))
         return CLASS_E_CLASSNOTAVAILABLE;
     HRESULT hr = tb::BriskoClassFactory().QueryInterface(riid, ppv);

@@ -95,46 +95,28 @@ constexpr CDesignCommand kCommands[] = {
     {ID_HELP_FINDER, "List Help topics\nHelp Topics", "", {}, CommandRule::Always},
 };
 
+// One group of buttons or menu entries per line.
+// clang-format off
 constexpr unsigned kToolBar[] = {
-    ID_PREVIEW,
-    0,
-    ID_EDIT_CUT,
-    ID_EDIT_COPY,
-    ID_EDIT_PASTE,
-    ID_DUPLICATE,
-    0,
-    ID_TOOL_SELECT,
-    ID_TOOL_BUTTON,
-    0,
-    ID_UNDO,
-    ID_REDO,
-    0,
-    ID_MOVE_BACKWARD,
-    ID_MOVE_FORWARD,
-    ID_MOVE_TO_BACK,
-    ID_MOVE_TO_FRONT,
-    0,
-    ID_ALIGN_LEFT,
-    ID_ALIGN_RIGHT,
-    ID_ALIGN_TOP,
-    ID_ALIGN_BOTTOM,
-    0,
-    ID_SAME_WIDTH,
-    ID_SAME_HEIGHT,
-    ID_SAME_SIZE,
-    0,
-    ID_SPACE_ACROSS,
-    ID_SPACE_DOWN,
-    ID_CENTER_VERTICAL,
-    ID_CENTER_HORIZONTAL,
-    0,
+    ID_PREVIEW, kSeparator,
+    ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_DUPLICATE, kSeparator,
+    ID_TOOL_SELECT, ID_TOOL_BUTTON, kSeparator,
+    ID_UNDO, ID_REDO, kSeparator,
+    ID_MOVE_BACKWARD, ID_MOVE_FORWARD, ID_MOVE_TO_BACK, ID_MOVE_TO_FRONT, kSeparator,
+    ID_ALIGN_LEFT, ID_ALIGN_RIGHT, ID_ALIGN_TOP, ID_ALIGN_BOTTOM, kSeparator,
+    ID_SAME_WIDTH, ID_SAME_HEIGHT, ID_SAME_SIZE, kSeparator,
+    ID_SPACE_ACROSS, ID_SPACE_DOWN, ID_CENTER_VERTICAL, ID_CENTER_HORIZONTAL, kSeparator,
     ID_HELP_FINDER,
 };
 
 constexpr unsigned kContextMenu[] = {
-    ID_EDIT_LABEL, ID_EDIT_URL,   0, ID_NEW_BUTTON,        ID_EDIT_CLEAR,      0, ID_EDIT_CUT,
-    ID_EDIT_COPY,  ID_EDIT_PASTE, 0, ID_CENTER_HORIZONTAL, ID_CENTER_VERTICAL, 0, ID_PREVIEW,
+    ID_EDIT_LABEL, ID_EDIT_URL, kSeparator,
+    ID_NEW_BUTTON, ID_EDIT_CLEAR, kSeparator,
+    ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, kSeparator,
+    ID_CENTER_HORIZONTAL, ID_CENTER_VERTICAL, kSeparator,
+    ID_PREVIEW,
 };
+// clang-format on
 
 } // namespace
 

@@ -18,6 +18,9 @@ namespace tb {
 
 class CDrawViewCore;
 
+// Stands for a separator in the tool bar's and the context menu's order.
+constexpr unsigned kSeparator = 0;
+
 enum KeyModifiers : unsigned { KEY_CTRL = 1, KEY_SHIFT = 2, KEY_ALT = 4 };
 
 // Key codes: letters and digits are their upper-case characters; the others are these.
@@ -75,7 +78,7 @@ public:
 
     static std::span<const CDesignCommand> Commands();
     static const CDesignCommand* Find(unsigned nId);
-    // Command identifiers in order, 0 standing for a separator.
+    // Command identifiers in order, kSeparator standing for a separator.
     static std::span<const unsigned> ToolBarLayout();
     static std::span<const unsigned> ContextMenuLayout();
 

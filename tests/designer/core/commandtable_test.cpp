@@ -23,7 +23,7 @@ TEST(CommandTable, ToolBarAndContextMenuListOnlyKnownCommandsOnceEach) {
     for (auto layout : {CCommandTable::ToolBarLayout(), CCommandTable::ContextMenuLayout()}) {
         std::set<unsigned> seen;
         for (unsigned id : layout) {
-            if (id == 0)
+            if (id == kSeparator)
                 continue;
             EXPECT_NE(CCommandTable::Find(id), nullptr) << id;
             EXPECT_TRUE(seen.insert(id).second) << id;
@@ -33,12 +33,16 @@ TEST(CommandTable, ToolBarAndContextMenuListOnlyKnownCommandsOnceEach) {
     }
     EXPECT_EQ(CCommandTable::ToolBarLayout().size(), 25u + 8u);
     // Every tool-bar button needs a tooltip, every context-menu entry a menu text.
-    for (unsigned id : CCommandTable::ToolBarLayout())
-        if (id)
+    for (unsigned id : CCommandTable::ToolBarLayout()) {
+        if (id != kSeparator) {
             EXPECT_FALSE(CCommandTable::Find(id)->Tooltip().empty()) << id;
-    for (unsigned id : CCommandTable::ContextMenuLayout())
-        if (id)
+        }
+    }
+    for (unsigned id : CCommandTable::ContextMenuLayout()) {
+        if (id != kSeparator) {
             EXPECT_FALSE(CCommandTable::Find(id)->menuText.empty()) << id;
+        }
+    }
 }
 
 TEST(CommandTable, PromptAndTooltipSplitAtTheLineBreakAndKeepTheirSpaces) {

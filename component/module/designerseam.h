@@ -1,0 +1,12 @@
+#pragma once
+// The designer joins the component only where it can show windows: in a process with a
+// QApplication. Elsewhere (a command-line host) Config answers that it is not implemented.
+
+namespace tb {
+
+// Installs the designer (and the desktop's dialogs for the component's messages) when the
+// process has a QApplication now, and takes it out again when it has none. Called when the
+// module loads and whenever a host asks for an object.
+void InstallDesignerIfGui();
+
+} // namespace tb
