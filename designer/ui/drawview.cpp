@@ -75,8 +75,17 @@ QImage CDrawView::RenderClient(const QRect& area) {
 
 void CDrawView::paintEvent(QPaintEvent* pEvent) {
     QPainter painter(this);
-    for (const QRect& area : pEvent->region())
+    for (QRect area : pEvent->region()) {
+        // The rubber band's dots follow the image's pixel grid: start every image on a pixel
+        // of the client's even grid, so that the pieces of one band line up.
+        if ((area.x() + area.y()) % 2 != 0) {
+            if (area.x() > 0)
+                area.setLeft(area.x() - 1);
+            else
+                area.setTop(area.y() - 1);
+        }
         painter.drawImage(area.topLeft(), RenderClient(area));
+    }
 }
 
 void CDrawView::resizeEvent(QResizeEvent* pEvent) {

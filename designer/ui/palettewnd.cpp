@@ -1,6 +1,8 @@
 #include "designer/ui/palettewnd.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -12,7 +14,7 @@ namespace tb {
 CPaletteWnd::CPaletteWnd(const CCommandActions& actions, QWidget* pOwner)
     : QMainWindow(pOwner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowDoesNotAcceptFocus),
-      m_pToolBar(new QToolBar(this)), m_actions(actions) {
+      m_pToolBar(new QToolBar(this)), m_pIdleText(new QLabel(this)), m_actions(actions) {
     setWindowTitle(QStringLiteral("Palette"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_pToolBar->setObjectName(QStringLiteral("palette"));
@@ -24,8 +26,18 @@ CPaletteWnd::CPaletteWnd(const CCommandActions& actions, QWidget* pOwner)
     addToolBar(m_pToolBar);
     setContextMenuPolicy(Qt::PreventContextMenu);
     statusBar()->setSizeGripEnabled(false);
-    // Wide enough for every button, never squeezed into a chevron menu.
-    setFixedSize(sizeHint());
+    // A prompt of a button covers it while the pointer is over that button.
+    statusBar()->addWidget(m_pIdleText, 1);
+    // Always as large as its buttons need: none is ever squeezed into an overflow menu.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CPaletteWnd::SetIdleText(const QString& text) {
+    m_pIdleText->setText(text);
+}
+
+QString CPaletteWnd::IdleText() const {
+    return m_pIdleText->text();
 }
 
 QToolButton* CPaletteWnd::Button(unsigned nCommandId) const {

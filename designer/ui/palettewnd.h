@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QToolBar;
 class QToolButton;
 
@@ -18,6 +19,9 @@ public:
     CPaletteWnd(const CCommandActions& actions, QWidget* pOwner);
 
     QToolBar& ToolBar() const { return *m_pToolBar; }
+    // What the status line says while no button's prompt shows: what the canvas does now.
+    void SetIdleText(const QString& text);
+    QString IdleText() const;
     // The tool button that shows a command's action, or null.
     QToolButton* Button(unsigned nCommandId) const;
 
@@ -27,6 +31,7 @@ protected:
 
 private:
     QToolBar* m_pToolBar;
+    QLabel* m_pIdleText;
     const CCommandActions& m_actions;
 };
 

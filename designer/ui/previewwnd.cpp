@@ -33,7 +33,7 @@ CPreviewWnd::CPreviewWnd(CAppletParameters& params, CBrisko* pWidget, IDesignerS
     CCommandTable& table = m_pView->Core().Commands();
     table.SetAction(ID_PREVIEW, [this] { Preview(ID_PREVIEW); });
     m_pActions = new CCommandActions(table, this);
-    connect(m_pActions, &CCommandActions::CommandRun, this, [this] { m_pView->update(); });
+    connect(m_pActions, &CCommandActions::CommandRun, this, &CPreviewWnd::UpdateCommandStates);
 
     m_pPalette = new CPaletteWnd(*m_pActions, this);
     m_pBrowserMenu = new QMenu(this);
@@ -46,6 +46,7 @@ CPreviewWnd::CPreviewWnd(CAppletParameters& params, CBrisko* pWidget, IDesignerS
     connect(m_pView, &CDrawView::ClientResized, this, &CPreviewWnd::OnClientResized);
     connect(m_pView, &CDrawView::InputHandled, this, &CPreviewWnd::UpdateCommandStates);
     connect(m_pView, &CDrawView::ContextMenuRequested, this, &CPreviewWnd::ShowContextMenu);
+    UpdateCommandStates();
 }
 
 CPreviewWnd::~CPreviewWnd() = default;
@@ -114,6 +115,11 @@ void CPreviewWnd::ShowContextMenu(QPoint globalPos) {
 
 void CPreviewWnd::UpdateCommandStates() {
     m_pActions->UpdateStates();
+    const bool bButtonTool = m_pView->Core().ToolState().currentTool == kButtonTool;
+    const CDesignCommand* pTool =
+        CCommandTable::Find(bButtonTool ? ID_TOOL_BUTTON : ID_TOOL_SELECT);
+    m_pPalette->SetIdleText(
+        QString::fromUtf8(pTool->Prompt().data(), qsizetype(pTool->Prompt().size())).trimmed());
 }
 
 void CPreviewWnd::closeEvent(QCloseEvent* pEvent) {

@@ -1,0 +1,69 @@
+// Pictures of the designer for people to look at: a three-button design with one button
+// selected, the palette, and the dialog with the applet's sheet, each as its own PNG and all
+// three together as they stand on a desktop. Written into the build's screenshots folder.
+
+#include "tests/designer/ui/designerfixture.h"
+
+#include <QDir>
+#include <QPainter>
+
+#include "model/ui/appletpropertysheet.h"
+
+using namespace tb;
+using namespace tb::test;
+
+namespace {
+
+QString ShotPath(const char* name) {
+    QDir().mkpath(QStringLiteral(TB_SCREENSHOT_DIR));
+    return QStringLiteral(TB_SCREENSHOT_DIR "/%1").arg(QLatin1String(name));
+}
+
+// A window's picture under a plain title bar, as a window manager would frame it.
+QImage Framed(QWidget& window) {
+    const QImage content = window.grab().toImage();
+    const int nTitle = 24;
+    QImage framed(content.width() + 2, content.height() + nTitle + 1, QImage::Format_RGB32);
+    framed.fill(QColor(0x3c, 0x46, 0x52));
+    QPainter painter(&framed);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(8, 0, framed.width() - 16, nTitle), Qt::AlignVCenter,
+                     window.windowTitle());
+    painter.drawImage(1, nTitle, content);
+    return framed;
+}
+
+} // namespace
+
+TEST_F(DesignerFixture, ScreenshotsOfTheDesignerWithThreeButtons) {
+    QTest::mouseClick(&view(), Qt::LeftButton, {}, {160, 60});
+    ASSERT_EQ(applet().m_selection.size(), 1u);
+    dialog().ShowAppletSheet();
+    QCoreApplication::processEvents();
+
+    const QImage windowShot = Framed(designWindow());
+    const QImage paletteShot = Framed(palette());
+    const QImage dialogShot = Framed(dialog());
+    EXPECT_TRUE(windowShot.save(ShotPath("designer-window.png")));
+    EXPECT_TRUE(paletteShot.save(ShotPath("designer-palette.png")));
+    EXPECT_TRUE(dialogShot.save(ShotPath("designer-dialog.png")));
+
+    // Together: the palette on top, the dialog below it on the left, the design window beside.
+    const int nGap = 16;
+    const int nWidth =
+        std::max(paletteShot.width(), dialogShot.width() + nGap + windowShot.width()) + 2 * nGap;
+    const int nHeight =
+        paletteShot.height() + std::max(dialogShot.height(), windowShot.height()) + 3 * nGap;
+    QImage desktop(nWidth, nHeight, QImage::Format_RGB32);
+    desktop.fill(QColor(0xd8, 0xdd, 0xe3));
+    QPainter painter(&desktop);
+    painter.drawImage(nGap, nGap, paletteShot);
+    const int nTop = paletteShot.height() + 2 * nGap;
+    painter.drawImage(nGap, nTop, dialogShot);
+    painter.drawImage(2 * nGap + dialogShot.width(), nTop, windowShot);
+    painter.end();
+    EXPECT_TRUE(desktop.save(ShotPath("designer.png")));
+}
