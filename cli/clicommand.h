@@ -23,6 +23,8 @@ struct CliCommand {
     // Options that take a value; any other option is refused.
     std::vector<std::string> valueOptions;
     int (*pfnRun)(const CliArgs& args);
+    // Options that take no value: present or not.
+    std::vector<std::string> flagOptions = {};
 };
 
 // The table, in the order --help lists it.
@@ -46,5 +48,6 @@ int RunHtml(const CliArgs& args);
 int RunResources(const CliArgs& args);
 int RunSave(const CliArgs& args);
 int RunRender(const CliArgs& args);
+int RunEdit(const CliArgs& args);
 
 } // namespace tb::cli

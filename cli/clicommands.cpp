@@ -59,6 +59,14 @@ const std::vector<CliCommand>& Commands() {
          "State 1 is normal, 2 mouse over, 3 clicked.",
          {"--state"},
          &RunRender},
+        {"edit",
+         "FILE.tsq [--no-save]",
+         "Open the designer on a widget file.",
+         "Needs a display. When the designer closes, the file is saved as the workbench saves "
+         "it; a file that does not exist yet starts a new design. --no-save only opens.",
+         {},
+         &RunEdit,
+         {"--no-save"}},
     };
     return kCommands;
 }
@@ -121,6 +129,17 @@ bool ParseArgs(const CliCommand& c, int argc, char** argv, CliArgs* args) {
             bool bKnown = false;
             for (const std::string& o : c.valueOptions)
                 bKnown = bKnown || o == name;
+            bool bFlag = false;
+            for (const std::string& o : c.flagOptions)
+                bFlag = bFlag || o == name;
+            if (bFlag) {
+                if (bInline) {
+                    Fail(name + " takes no value");
+                    return false;
+                }
+                args->options[name] = "";
+                continue;
+            }
             if (!bKnown) {
                 Fail("unknown option " + name + " for '" + c.pszName + "'");
                 return false;

@@ -85,6 +85,13 @@ bool CWidgetSession::Open(const std::string& path, bool bNeedOwner, std::string*
     return Create(owner, error) && Read(path, error);
 }
 
+bool CWidgetSession::OpenNew(std::string* error) {
+    if (!Create(kDefaultWidgetProgID, error))
+        return false;
+    m_strFileProgID = kDefaultWidgetProgID;
+    return true;
+}
+
 bool OpenOwnWidget(const CliArgs& args, CWidgetSession* session, short* pnMode) {
     if (pnMode && !ShortOption(args, "--mode", 0, pnMode))
         return false;

@@ -16,6 +16,8 @@ public:
     // component (the file's ProgID); otherwise whichever installed component read it.
     // False with a one-line reason in *error.
     bool Open(const std::string& path, bool bNeedOwner, std::string* error);
+    // A new, empty widget of the default component, as if read from a blank file.
+    bool OpenNew(std::string* error);
 
     COleDispatchDriver& Driver() { return *m_pDriver; }
     // The ProgID the file names.

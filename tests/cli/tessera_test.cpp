@@ -17,10 +17,13 @@ struct CliRun {
     std::string out;
 };
 
-// Runs tessera with the arguments (already quoted where needed); stderr is dropped.
-CliRun Tessera(const std::string& args) {
+// Runs tessera with the arguments (already quoted where needed); stderr is dropped, or
+// collected with stdout when bWithErrors. envPrefix changes the environment first.
+CliRun Tessera(const std::string& args, bool bWithErrors = false,
+               const std::string& envPrefix = "") {
     CliRun r;
-    const std::string cmd = "'" + ProgramDir() + "/tessera' " + args + " 2>/dev/null";
+    const std::string cmd = envPrefix + "'" + ProgramDir() + "/tessera' " + args +
+                            (bWithErrors ? " 2>&1" : " 2>/dev/null");
     FILE* p = popen(cmd.c_str(), "r");
     if (!p)
         return r;
@@ -135,4 +138,14 @@ TEST_F(TesseraTest, FailuresExitWithOne) {
     ASSERT_EQ(Tessera("unregister '" + ProgramDir() + "/TesseraBrisko.so'").code, 0);
     EXPECT_EQ(Tessera("list").out, "");
     EXPECT_EQ(Tessera("html " + Template()).code, 1);
+}
+
+TEST_F(TesseraTest, EditWithoutADisplaySaysSoAndWritesNothing) {
+    TempDir dir;
+    CliRun r = Tessera("edit '" + dir.file("new.tsq") + "'", true,
+                       "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "tessera: edit shows the designer and needs a display (DISPLAY or "
+                     "WAYLAND_DISPLAY)\n");
+    EXPECT_EQ(EntriesIn(dir.path()), 0u);
 }
