@@ -127,10 +127,14 @@ void CDrawViewCore::SetActive(bool bActive) {
     Update(UpdateHint::List);
 }
 
+CDrawTool* CDrawViewCore::InputTool() const {
+    return m_bActive ? FindTool(m_tools.currentTool) : nullptr;
+}
+
 void CDrawViewCore::OnLButtonDown(unsigned nFlags, CPoint point) {
     if (!m_bActive)
         return;
-    if (CDrawTool* pTool = FindTool(m_tools.currentTool))
+    if (CDrawTool* pTool = InputTool())
         pTool->OnLButtonDown(*this, nFlags, point);
     RefreshActivePage();
 }
@@ -138,22 +142,18 @@ void CDrawViewCore::OnLButtonDown(unsigned nFlags, CPoint point) {
 void CDrawViewCore::OnLButtonUp(unsigned nFlags, CPoint point) {
     if (!m_bActive)
         return;
-    if (CDrawTool* pTool = FindTool(m_tools.currentTool))
+    if (CDrawTool* pTool = InputTool())
         pTool->OnLButtonUp(*this, nFlags, point);
     RefreshActivePage();
 }
 
 void CDrawViewCore::OnLButtonDblClk(unsigned nFlags, CPoint point) {
-    if (!m_bActive)
-        return;
-    if (CDrawTool* pTool = FindTool(m_tools.currentTool))
+    if (CDrawTool* pTool = InputTool())
         pTool->OnLButtonDblClk(*this, nFlags, point);
 }
 
 void CDrawViewCore::OnMouseMove(unsigned nFlags, CPoint point) {
-    if (!m_bActive)
-        return;
-    if (CDrawTool* pTool = FindTool(m_tools.currentTool))
+    if (CDrawTool* pTool = InputTool())
         pTool->OnMouseMove(*this, nFlags, point);
 }
 

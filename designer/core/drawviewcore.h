@@ -91,6 +91,9 @@ public:
 
 private:
     void InstallOwnActions();
+    // The current tool while the view takes input (it is active); null otherwise, or when no
+    // tool has the current number.
+    CDrawTool* InputTool() const;
 
     CAppletParameters& m_params;
     IViewWindow& m_window;

@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
 
 #include <vector>
 
@@ -15,29 +12,16 @@
 #include "model/drawrect.h"
 #include "platform/com/interfaceptr.h"
 #include "platform/core/autodate.h"
+#include "tests/support/designerdriver.h"
 #include "tests/support/tempdir.h"
 
 using namespace tb::test;
 
 namespace {
 
-QWidget* VisibleWindow(const QString& title) {
-    for (QWidget* pWindow : QApplication::topLevelWidgets()) {
-        if (pWindow->isVisible() && pWindow->windowTitle() == title)
-            return pWindow;
-    }
-    return nullptr;
-}
-
 class TesseraEdit : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { EnsureWidgetApp(); }
     void SetUp() override { ASSERT_EQ(Run({"register", ProgramDir() + "/TesseraBrisko.so"}), 0); }
 
     static int Run(std::vector<std::string> args) {
@@ -48,37 +32,11 @@ protected:
         return tb::cli::RunCli(int(argv.size()), argv.data());
     }
 
-    // Once the designer is up: draws one button with the button tool when asked, then closes
-    // the designer through its dialog.
-    void CloseDesignerWhenOpen(bool bDrawAButton) {
-        m_poll.setInterval(20);
-        QObject::connect(&m_poll, &QTimer::timeout, [this, bDrawAButton] {
-            QWidget* pDialog = VisibleWindow("Button Properties");
-            if (!pDialog)
-                return;
-            m_poll.stop();
-            m_bDesignerSeen = true;
-            QWidget* pDesign = VisibleWindow("Button Design");
-            QWidget* pPalette = VisibleWindow("Palette");
-            if (bDrawAButton && pDesign && pPalette) {
-                for (QToolButton* pButton : pPalette->findChildren<QToolButton*>()) {
-                    if (pButton->toolTip() == "Hold and drag to draw a button")
-                        QTest::mouseClick(pButton, Qt::LeftButton);
-                }
-                QTest::mouseClick(pDesign->focusProxy(), Qt::LeftButton, {}, QPoint(5, 6));
-            }
-            pDialog->close();
-        });
-        m_poll.start();
-    }
-
     static size_t ButtonsIn(const std::string& path) {
         const auto pWidget = tb::CInterfacePtr<CBrisko>::Adopt(new CBrisko);
         return pWidget->ReadConfigFile(path) ? pWidget->applet.m_buttons.size() : size_t(-1);
     }
 
-    QTimer m_poll;
-    bool m_bDesignerSeen = false;
     TempDir dir;
 };
 
@@ -86,10 +44,10 @@ protected:
 
 TEST_F(TesseraEdit, MissingFileStartsANewDesignSavedWhenTheDesignerCloses) {
     const std::string path = dir.file("new.tsq");
-    CloseDesignerWhenOpen(true);
+    const CDesignerDriver driver(QPoint(5, 6));
     const double before = tb::CurrentAutomationDate();
     ASSERT_EQ(Run({"edit", path}), 0);
-    EXPECT_TRUE(m_bDesignerSeen);
+    EXPECT_TRUE(driver.DesignerOpened());
     EXPECT_EQ(ButtonsIn(path), 1u);
     const auto pWidget = tb::CInterfacePtr<CBrisko>::Adopt(new CBrisko);
     ASSERT_TRUE(pWidget->ReadConfigFile(path));
@@ -105,9 +63,9 @@ TEST_F(TesseraEdit, NoSaveLeavesTheFileAsItWas) {
     const std::string path = dir.file("kept.tsq");
     WriteFileBytes(path, ReadFileBytes(ProgramDir() + "/plainlinks.tsq"));
     const std::string original = ReadFileBytes(path);
-    CloseDesignerWhenOpen(true);
+    const CDesignerDriver driver(QPoint(5, 6));
     ASSERT_EQ(Run({"edit", path, "--no-save"}), 0);
-    EXPECT_TRUE(m_bDesignerSeen);
+    EXPECT_TRUE(driver.DesignerOpened());
     EXPECT_EQ(ReadFileBytes(path), original);
 }
 
@@ -116,8 +74,8 @@ TEST_F(TesseraEdit, FileOfAnotherComponentIsRefusedWithoutOpeningTheDesigner) {
     WriteFileBytes(path, "========== Description Part Begin ==========\r\n"
                          "ProgID = Other.Widget\r\n"
                          "========== Description Part End ==========\r\n");
-    CloseDesignerWhenOpen(false);
+    const CDesignerDriver driver;
     EXPECT_EQ(Run({"edit", path}), 1);
-    EXPECT_FALSE(m_bDesignerSeen);
+    EXPECT_FALSE(driver.DesignerOpened());
     EXPECT_EQ(Run({"edit", path, "--no-save=yes"}), 1);
 }

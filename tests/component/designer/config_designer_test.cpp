@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
 #include <dlfcn.h>
 
 #include <cstdlib>
@@ -18,46 +15,22 @@
 #include "platform/com/interfaceptr.h"
 #include "platform/com/variant.h"
 #include "platform/core/paths.h"
+#include "tests/support/designerdriver.h"
 #include "tests/support/tempdir.h"
 
 using namespace tb::test;
 
 namespace {
 
-QWidget* VisibleWindow(const QString& title) {
-    for (QWidget* pWindow : QApplication::topLevelWidgets()) {
-        if (pWindow->isVisible() && pWindow->windowTitle() == title)
-            return pWindow;
-    }
-    return nullptr;
-}
-
-QToolButton* PaletteButton(QWidget& palette, const QString& tooltip) {
-    for (QToolButton* pButton : palette.findChildren<QToolButton*>()) {
-        if (pButton->defaultAction() && pButton->defaultAction()->toolTip() == tooltip)
-            return pButton;
-    }
-    return nullptr;
-}
-
 // What the test saw while the designer was open.
 struct CSeen {
-    bool bDialog = false;
-    bool bDesignWindow = false;
-    bool bPalette = false;
     QSize canvas;
     size_t nScratchFolders = 0;
 };
 
 class ConfigDesigner : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { EnsureWidgetApp(); }
     void SetUp() override {
         m_hModule = dlopen((ProgramDir() + "/TesseraBrisko.so").c_str(), RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(m_hModule, nullptr) << dlerror();
@@ -93,30 +66,11 @@ TEST_F(ConfigDesigner, RunsTheDesignerUntilItClosesThenReturnsTrueAndCleansUp) {
         tb::StoreArchive([&](CArchive& ar) { widget.applet.Serialize(ar); });
 
     CSeen seen;
-    QTimer poll;
-    poll.setInterval(20);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* pDialog = VisibleWindow("Button Properties");
-        if (!pDialog)
-            return;
-        poll.stop();
-        seen.bDialog = true;
-        QWidget* pDesign = VisibleWindow("Button Design");
-        QWidget* pPalette = VisibleWindow("Palette");
-        seen.bDesignWindow = pDesign != nullptr;
-        seen.bPalette = pPalette != nullptr;
+    const CDesignerDriver driver(QPoint(20, 10), [&](const CDesignerSeen& windows) {
         seen.nScratchFolders = EntriesIn(ScratchParent());
-        if (pDesign && pPalette && pDesign->focusProxy()) {
-            seen.canvas = pDesign->focusProxy()->size();
-            // One button drawn, as a user would: the button tool, then a click.
-            QToolButton* pTool = PaletteButton(*pPalette, "Hold and drag to draw a button");
-            if (pTool)
-                QTest::mouseClick(pTool, Qt::LeftButton);
-            QTest::mouseClick(pDesign->focusProxy(), Qt::LeftButton, {}, QPoint(20, 10));
-        }
-        pDialog->close();
+        if (windows.pCanvas)
+            seen.canvas = windows.pCanvas->size();
     });
-    poll.start();
 
     DISPPARAMS none{};
     VARIANT result;
@@ -128,9 +82,9 @@ TEST_F(ConfigDesigner, RunsTheDesignerUntilItClosesThenReturnsTrueAndCleansUp) {
     EXPECT_EQ(result.vt, VT_BOOL);
     EXPECT_EQ(result.boolVal, VARIANT_TRUE);
 
-    EXPECT_TRUE(seen.bDialog);
-    EXPECT_TRUE(seen.bDesignWindow);
-    EXPECT_TRUE(seen.bPalette);
+    EXPECT_TRUE(driver.DesignerOpened());
+    EXPECT_NE(driver.Seen().pDesignWindow, nullptr);
+    EXPECT_NE(driver.Seen().pPalette, nullptr);
     EXPECT_EQ(seen.canvas, QSize(240, 80));
     EXPECT_EQ(seen.nScratchFolders, 1u);
     // The private scratch folder went with the designer.

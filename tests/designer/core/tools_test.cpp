@@ -257,19 +257,3 @@ TEST_F(SelectTool, InactiveViewIgnoresTheMouse) {
     EXPECT_FALSE(window.bCaptured);
     EXPECT_EQ(sheets.nRefreshes, 0);
 }
-
-TEST(DrawTools, OnlyTheSelectAndButtonToolsAreRegistered) {
-    EXPECT_NE(FindTool(kSelectTool), nullptr);
-    EXPECT_NE(FindTool(kButtonTool), nullptr);
-    EXPECT_EQ(FindTool(1), nullptr);
-    CAppletParameters params;
-    CRecordingWindow window;
-    CRecordingSheets sheets;
-    CDrawViewCore view(params, window, sheets);
-    view.SetActive(true);
-    view.SetCurrentTool(1);
-    view.OnLButtonDown(MK_LBUTTON, {5, 5});
-    view.OnLButtonUp(0, {5, 5});
-    EXPECT_TRUE(params.m_buttons.empty());
-    EXPECT_FALSE(window.bCaptured);
-}

@@ -98,13 +98,6 @@ TEST_F(ViewCore, UpdateHintsRepaintWhatTheySayAndTheRemovalHintLeavesTheSelectio
     EXPECT_EQ(params.m_selection, std::vector<CDrawRect*>{a});
 }
 
-TEST_F(ViewCore, DrawStateIsTheMenuSheetsActivePage) {
-    sheets.nActivePage = 2;
-    EXPECT_EQ(view.CurrentDrawState(), 2);
-    sheets.nActivePage = -1;
-    EXPECT_EQ(view.CurrentDrawState(), -1);
-}
-
 TEST_F(ViewCore, MovingAnObjectRepaintsItsOldAndNewPlaceOnly) {
     view.Select(a);
     TakeInvalidated();

@@ -19,16 +19,9 @@
 #include "model/marquelitem.h"
 #include "platform/com/interfaceptr.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/widgetapp.h"
 
 namespace tb::test {
-
-inline void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QApplication(argc, argv); // lives until the process ends
-}
 
 // Three labelled buttons in a row on a 320 x 120 applet: Home, News, Contact.
 inline void AddThreeButtons(CAppletParameters& applet) {
@@ -45,7 +38,7 @@ inline void AddThreeButtons(CAppletParameters& applet) {
 
 class DesignerFixture : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { EnsureApplication(); }
+    static void SetUpTestSuite() { EnsureWidgetApp(); }
 
     void SetUp() override {
         SetComponentFolder(ProgramDir());

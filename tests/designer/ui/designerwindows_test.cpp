@@ -201,17 +201,6 @@ TEST_F(Windows, BrowserDropDownListsBrowsersAndASeparatorOnlyBeforeSpecifiedOnes
     EXPECT_EQ(ui.calls().size(), 2u);
 }
 
-TEST_F(Windows, PreviewWithoutAScratchFolderSaysPreviewFailure) {
-    dialog().close();
-    CDesignerDialog broken(applet(), &widget(), "");
-    broken.show();
-    ExpectUi ui;
-    ui.Expect(UiAnswer::Message(IDOK).WithText("Preview Failure!"));
-    broken.DesignWindow()->Preview(ID_PREVIEW);
-    EXPECT_EQ(ui.calls().size(), 1u);
-    broken.close();
-}
-
 TEST_F(Windows, MenuSheetPagesFollowThePageProtocolAndSetTheCanvasState) {
     CMenuPropertySheet& sheet = dialog().MenuSheet();
     std::vector<CountingPage*> pages;

@@ -8,6 +8,7 @@
 #include "model/ui/backstylepicker.h"
 #include "model/ui/borderstylepicker.h"
 #include "platform/surface/qt/qtrect.h"
+#include "tests/support/widgetapp.h"
 
 namespace {
 
@@ -16,13 +17,7 @@ using tb::BorderStyle;
 
 class StylePicker : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { tb::test::EnsureWidgetApp(); }
 };
 
 COLORREF Pixel(const QImage& image, int x, int y) {
