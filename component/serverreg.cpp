@@ -52,35 +52,48 @@ bool RemoveServerEntries(const std::string& progID, const std::string& clsid) {
 
 } // namespace
 
+// Both run as one registry transaction: another process sees the class registered with all
+// its entries or not at all, and the hive is written once.
+
 HRESULT RegisterBriskoServer(const std::string& modulePath) {
     const CLSID clsid = MakeGuid(kBriskoClsid);
     const CATID catid = MakeGuid(kTesserasCatid);
-    // The outcome of the server entries is not examined: the category steps below still run.
-    for (const ServerEntry& entry : ServerEntries(kBriskoProgID, GuidToString(clsid), modulePath))
-        WriteEntry(entry);
-
-    const CATEGORYINFO info{catid, kTesserasCategoryLocale, kTesserasCategory};
-    RegisterCategories(std::span<const CATEGORYINFO>(&info, 1));
-    HRESULT hr = RegisterClassImplCategories(clsid, std::span<const CATID>(&catid, 1));
-    if (FAILED(hr))
-        return hr;
-    return S_OK;
+    HRESULT hr = S_OK;
+    const LONG rc = RunRegistryTransaction([&]() -> LONG {
+        for (const ServerEntry& entry :
+             ServerEntries(kBriskoProgID, GuidToString(clsid), modulePath)) {
+            if (!WriteEntry(entry))
+                return ERROR_CANTWRITE;
+        }
+        // A category that cannot be registered still leaves a usable class.
+        const CATEGORYINFO info{catid, kTesserasCategoryLocale, kTesserasCategory};
+        RegisterCategories(std::span<const CATEGORYINFO>(&info, 1));
+        hr = RegisterClassImplCategories(clsid, std::span<const CATID>(&catid, 1));
+        return ERROR_SUCCESS;
+    });
+    // Without its server entries on disk the class cannot be created: that is no success.
+    if (rc != ERROR_SUCCESS)
+        return SELFREG_E_CLASS;
+    return FAILED(hr) ? hr : S_OK;
 }
 
 HRESULT UnregisterBriskoServer() {
     const CLSID clsid = MakeGuid(kBriskoClsid);
     const CATID catid = MakeGuid(kTesserasCatid);
     const std::string clsidText = GuidToString(clsid);
-    UnRegisterClassImplCategories(clsid, std::span<const CATID>(&catid, 1));
-    RegDeleteTree(HKEY_CLASSES_ROOT, "CLSID\\" + clsidText + "\\Implemented Categories");
-
-    std::string progID;
-    HRESULT hr = ProgIDFromCLSID(clsid, &progID);
+    HRESULT hr = S_OK;
+    const LONG rc = RunRegistryTransaction([&]() -> LONG {
+        UnRegisterClassImplCategories(clsid, std::span<const CATID>(&catid, 1));
+        RegDeleteTree(HKEY_CLASSES_ROOT, "CLSID\\" + clsidText + "\\Implemented Categories");
+        std::string progID;
+        hr = ProgIDFromCLSID(clsid, &progID);
+        if (SUCCEEDED(hr) && !RemoveServerEntries(progID, clsidText))
+            hr = E_FAIL;
+        return ERROR_SUCCESS;
+    });
     if (FAILED(hr))
         return hr;
-    if (!RemoveServerEntries(progID, clsidText))
-        return E_FAIL;
-    return S_OK;
+    return rc == ERROR_SUCCESS ? S_OK : E_FAIL;
 }
 
 } // namespace tb

@@ -10,10 +10,12 @@
 namespace tb {
 
 // Writes the server entries (the ProgID and class-name entries only when absent), registers
-// the category and the class's membership in it. S_OK, or the membership's failure.
+// the category and the class's membership in it, all in one registry write. S_OK, the
+// membership's failure, or SELFREG_E_CLASS when the entries could not be written.
 HRESULT RegisterBriskoServer(const std::string& modulePath);
 
-// Removes the class's membership and server entries; the category itself stays.
+// Removes the class's membership and server entries in one registry write; the category
+// itself stays. The ProgID lookup's failure when the class is not registered.
 HRESULT UnregisterBriskoServer();
 
 } // namespace tb

@@ -36,6 +36,8 @@ std::string HResultText(HRESULT hr) {
         return "Class not registered";
     case CO_E_CLASSSTRING:
         return "Invalid class string";
+    case SELFREG_E_CLASS:
+        return "The server could not register its classes";
     case CO_E_DLLNOTFOUND:
         return "Module file not found";
     case CO_E_ERRORINDLL:

@@ -1,6 +1,7 @@
 #include "platform/registry/hivefile.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/core/numfmt.h"
@@ -137,17 +138,13 @@ void AppendValue(std::string& out, const RegValue& value) {
     out += '\n';
 }
 
-void AppendKey(std::string& out, const CRegNode& node, const std::string& path) {
+void AppendSection(std::string& out, const CRegNode& node, std::string_view path) {
     out += '[';
     out += path;
     out += "]\n";
     for (size_t i = 0; i < node.valueCount(); ++i)
         AppendValue(out, node.valueAt(i));
     out += '\n';
-    for (size_t i = 0; i < node.childCount(); ++i) {
-        const CRegNode& child = node.childAt(i);
-        AppendKey(out, child, path + '\\' + child.name());
-    }
 }
 
 // Reads one line at a time; accepts LF and CR LF line ends.
@@ -332,12 +329,17 @@ bool ParseSection(std::string_view line, const std::string& rootName, CRegNode& 
     }
     path.remove_prefix(rootName.size());
     CRegNode* node = &root;
+    size_t depth = 0;
     while (!path.empty()) {
         path.remove_prefix(1); // the '\' before each part
         std::string_view part = path.substr(0, path.find('\\'));
         path.remove_prefix(part.size());
         if (part.empty() || !IsValidKeyName(part)) {
             *message = "empty or invalid key name";
+            return false;
+        }
+        if (++depth > kMaxKeyDepth) {
+            *message = "a key deeper than " + std::to_string(kMaxKeyDepth) + " levels";
             return false;
         }
         node = node->addChild(part);
@@ -367,19 +369,42 @@ bool IsValidValueName(std::string_view name) {
 }
 
 std::string FormatHive(const CRegNode& root, const std::string& rootName) {
-    std::string out(kHeader);
-    out += "\n\n";
-    if (root.valueCount() > 0) {
-        out += '[' + rootName + "]\n";
-        for (size_t i = 0; i < root.valueCount(); ++i)
-            AppendValue(out, root.valueAt(i));
-        out += '\n';
-    }
-    for (size_t i = 0; i < root.childCount(); ++i) {
-        const CRegNode& child = root.childAt(i);
-        AppendKey(out, child, rootName + '\\' + child.name());
-    }
+    std::string out;
+    FormatHiveWithin(root, rootName, std::string::npos, &out);
     return out;
+}
+
+bool FormatHiveWithin(const CRegNode& root, const std::string& rootName, size_t nMaxBytes,
+                      std::string* out) {
+    *out = kHeader;
+    *out += "\n\n";
+    if (root.valueCount() > 0)
+        AppendSection(*out, root, rootName);
+    // Depth first without recursion: each entry is a key whose children are still to be
+    // written, the index of the next one, and the length of the key's path in `path`.
+    struct Pending {
+        const CRegNode* pNode;
+        size_t nNextChild;
+        size_t nPathLength;
+    };
+    std::string path = rootName;
+    std::vector<Pending> stack{{&root, 0, path.size()}};
+    while (!stack.empty()) {
+        Pending& top = stack.back();
+        if (top.nNextChild == top.pNode->childCount()) {
+            stack.pop_back();
+            continue;
+        }
+        const CRegNode& child = top.pNode->childAt(top.nNextChild++);
+        path.resize(top.nPathLength);
+        path += '\\';
+        path += child.name();
+        AppendSection(*out, child, path);
+        if (out->size() > nMaxBytes)
+            return false;
+        stack.push_back({&child, 0, path.size()});
+    }
+    return true;
 }
 
 bool ParseHive(std::string_view text, const std::string& rootName, CRegNode& root, int* errorLine,

@@ -13,6 +13,7 @@
 // (line breaks and other control characters) are written in the export format's binary
 // string form, hex(1): UTF-16LE bytes ending in a zero character.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,7 +21,20 @@
 
 namespace tb {
 
+// The deepest a key may lie below its hive's root, as in the system registry. Every section
+// header repeats its key's whole path, so deeper keys would make the file grow with the
+// square of the depth.
+constexpr size_t kMaxKeyDepth = 512;
+
+// The largest hive file that is read; a larger one is refused rather than read into memory.
+constexpr size_t kMaxHiveBytes = 64 * 1024 * 1024;
+
 std::string FormatHive(const CRegNode& root, const std::string& rootName);
+
+// The same, but false (and *out incomplete) as soon as the text would grow past nMaxBytes,
+// so that a tree the reader would refuse is never formatted whole.
+bool FormatHiveWithin(const CRegNode& root, const std::string& rootName, size_t nMaxBytes,
+                      std::string* out);
 
 // Reads text into root (which should be empty). On failure returns false with the 1-based
 // line number and a short description; root is then incomplete and must be discarded.

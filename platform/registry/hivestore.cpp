@@ -26,9 +26,6 @@ namespace {
 
 std::string JoinPathForHive(int hive);
 
-// A hive file larger than this is refused rather than read into memory.
-constexpr off_t kMaxHiveBytes = 64 * 1024 * 1024;
-
 thread_local std::string t_strLastError;
 
 // What identifies one version of a hive file: any rewrite gives a new inode or a new
@@ -69,10 +66,25 @@ struct HiveState {
 
 std::mutex g_mutex;
 HiveState g_hives[kHiveCount];
+
+// The changes of one transaction: the hives it read under the file lock and those it
+// changed. Only the thread that holds g_mutex for the transaction touches it.
+struct Transaction {
+    CFileDescriptor lockFd;
+    bool bRead[kHiveCount] = {};
+    bool bChanged[kHiveCount] = {};
+    LONG nBrokenBy = ERROR_SUCCESS; // a call that failed half-way through its change
+};
+Transaction* g_pTransaction = nullptr;
+thread_local bool t_bInTransaction = false;
 std::set<std::string> g_reportedCorrupt; // file + mtime, so each bad version is told once
 
 std::string ErrnoText() {
     return std::strerror(errno);
+}
+
+std::string MiB(size_t bytes) {
+    return std::to_string(bytes / (1024 * 1024)) + " MiB";
 }
 
 // The file's bytes, or "" when it cannot be read (only used to compare small copies).
@@ -184,9 +196,11 @@ LONG Refresh(int hive, bool force) {
         }
         return ERROR_SUCCESS;
     }
-    if (!S_ISREG(st.st_mode) || st.st_size > kMaxHiveBytes) {
+    if (!S_ISREG(st.st_mode) || static_cast<size_t>(st.st_size) > kMaxHiveBytes) {
         state.bLoaded = false;
-        SetRegistryError(file + ": not a regular file of a sensible size");
+        SetRegistryError(file + (S_ISREG(st.st_mode) ? ": larger than the " + MiB(kMaxHiveBytes) +
+                                                           " a hive file may hold"
+                                                     : ": not a regular file"));
         return ERROR_BADDB;
     }
     std::string bytes;
@@ -201,8 +215,17 @@ LONG Refresh(int hive, bool force) {
 
 LONG WriteFile(int hive) {
     HiveState& state = g_hives[hive];
+    std::string text;
+    // A hive the reader would refuse is never written: the change is dropped instead.
+    if (!FormatHiveWithin(*state.pRoot, HiveRootName(hive), kMaxHiveBytes, &text)) {
+        state.bLoaded = false;
+        SetRegistryError(state.strFile +
+                         ": the change was not made: the hive would grow past the " +
+                         MiB(kMaxHiveBytes) + " a hive file may hold");
+        return ERROR_CANTWRITE;
+    }
     std::string why;
-    if (!WriteFileAtomically(state.strFile, FormatHive(*state.pRoot, HiveRootName(hive)), &why)) {
+    if (!WriteFileAtomically(state.strFile, text, &why)) {
         state.bLoaded = false; // the tree may now differ from the file: read it again next time
         SetRegistryError(state.strFile + ": cannot be written: " + why);
         return ERROR_CANTWRITE;
@@ -254,7 +277,78 @@ std::string RegistryFolder() {
     return folder;
 }
 
+namespace {
+
+// Takes the registry folder's advisory lock into *lockFd (closing it releases the lock).
+LONG LockRegistryFolder(CFileDescriptor* lockFd) {
+    std::string folder = RegistryFolder();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    *lockFd = CFileDescriptor(
+        ::open((folder + "/registry.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!lockFd->IsOpen()) {
+        SetRegistryError(folder + ": cannot create the registry lock file: " + ErrnoText());
+        return ERROR_CANTWRITE;
+    }
+    while (::flock(lockFd->Get(), LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            SetRegistryError(folder + ": cannot lock the registry: " + ErrnoText());
+            return ERROR_CANTWRITE;
+        }
+    }
+    return ERROR_SUCCESS;
+}
+
+// Inside a transaction every hive is read from its file once, under the lock, and then kept
+// as the transaction changes it.
+LONG ReadForTransaction(int hive) {
+    if (g_pTransaction->bRead[hive])
+        return ERROR_SUCCESS;
+    LONG result = Refresh(hive, true);
+    if (result == ERROR_SUCCESS)
+        g_pTransaction->bRead[hive] = true;
+    return result;
+}
+
+// Ends a transaction: writes each changed hive once when result is a success, otherwise
+// drops every change so that the next access reads the files again.
+LONG FinishTransaction(Transaction& transaction, LONG result) {
+    if (result == ERROR_SUCCESS)
+        result = transaction.nBrokenBy;
+    for (int hive = 0; hive < kHiveCount; ++hive) {
+        if (!transaction.bChanged[hive])
+            continue;
+        if (result == ERROR_SUCCESS)
+            result = WriteFile(hive);
+        else
+            g_hives[hive].bLoaded = false;
+    }
+    return result;
+}
+
+} // namespace
+
+LONG RunRegistryTransaction(const std::function<LONG()>& fn) {
+    if (t_bInTransaction)
+        return fn(); // joins the transaction already running
+    std::lock_guard<std::mutex> guard(g_mutex);
+    Transaction transaction;
+    if (LONG r = LockRegistryFolder(&transaction.lockFd); r != ERROR_SUCCESS)
+        return r;
+    g_pTransaction = &transaction;
+    t_bInTransaction = true;
+    LONG result = fn();
+    t_bInTransaction = false;
+    g_pTransaction = nullptr;
+    return FinishTransaction(transaction, result);
+}
+
 LONG ReadHive(int hive, const std::function<LONG(const CRegNode& root)>& fn) {
+    if (t_bInTransaction) {
+        if (LONG r = ReadForTransaction(hive); r != ERROR_SUCCESS)
+            return r;
+        return fn(*g_hives[hive].pRoot);
+    }
     std::lock_guard<std::mutex> guard(g_mutex);
     LONG result = Refresh(hive, false);
     if (result != ERROR_SUCCESS)
@@ -263,23 +357,20 @@ LONG ReadHive(int hive, const std::function<LONG(const CRegNode& root)>& fn) {
 }
 
 LONG WriteHive(int hive, const std::function<LONG(CRegNode& root, bool* changed)>& fn) {
+    if (t_bInTransaction) {
+        if (LONG r = ReadForTransaction(hive); r != ERROR_SUCCESS)
+            return r;
+        bool changed = false;
+        LONG result = fn(*g_hives[hive].pRoot, &changed);
+        g_pTransaction->bChanged[hive] = g_pTransaction->bChanged[hive] || changed;
+        if (result != ERROR_SUCCESS && changed && g_pTransaction->nBrokenBy == ERROR_SUCCESS)
+            g_pTransaction->nBrokenBy = result;
+        return result;
+    }
     std::lock_guard<std::mutex> guard(g_mutex);
-    std::string folder = RegistryFolder();
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    // Closing the descriptor releases the lock.
-    CFileDescriptor lockFd(
-        ::open((folder + "/registry.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-    if (!lockFd.IsOpen()) {
-        SetRegistryError(folder + ": cannot create the registry lock file: " + ErrnoText());
-        return ERROR_CANTWRITE;
-    }
-    while (::flock(lockFd.Get(), LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            SetRegistryError(folder + ": cannot lock the registry: " + ErrnoText());
-            return ERROR_CANTWRITE;
-        }
-    }
+    CFileDescriptor lockFd;
+    if (LONG r = LockRegistryFolder(&lockFd); r != ERROR_SUCCESS)
+        return r;
     LONG result = Refresh(hive, true);
     if (result != ERROR_SUCCESS)
         return result;

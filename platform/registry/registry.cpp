@@ -176,6 +176,10 @@ LONG RegCreateKeyEx(HKEY hKey, const std::string& subKey, HKEY* result, DWORD* d
     if (LONG r = CheckKeyCall(hKey, subKey, result, ERROR_INVALID_PARAMETER, &parts);
         r != ERROR_SUCCESS)
         return r;
+    if (hKey->vecPath.size() + parts.size() > tb::kMaxKeyDepth)
+        return Fail(ERROR_INVALID_PARAMETER, KeyText(hKey, subKey) + ": deeper than the " +
+                                                 std::to_string(tb::kMaxKeyDepth) +
+                                                 " levels a key may lie below its root");
     std::vector<std::string> path;
     bool created = false;
     // Most calls open a key that is already there: answer those without the file lock.

@@ -13,6 +13,7 @@
 // ERROR_BADDB and RegLastErrorText() says which file and where.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 using LONG = int32_t;
@@ -46,7 +47,8 @@ constexpr DWORD REG_CREATED_NEW_KEY = 1;
 constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
 
 // Opens or creates hKey\subKey (every missing level is created). *disposition, when given,
-// receives REG_CREATED_NEW_KEY or REG_OPENED_EXISTING_KEY.
+// receives REG_CREATED_NEW_KEY or REG_OPENED_EXISTING_KEY. A key may lie at most 512 levels
+// below its hive's root; a deeper one gives ERROR_INVALID_PARAMETER.
 LONG RegCreateKeyEx(HKEY hKey, const std::string& subKey, HKEY* result,
                     DWORD* disposition = nullptr);
 
@@ -95,4 +97,12 @@ std::string RegLastErrorText();
 namespace tb {
 // The folder holding the hive files, as the environment names it.
 std::string RegistryFolder();
+
+// Runs fn with every change it makes through the calls above held back and then written at
+// once, so that other processes see all of them or none: each hive fn touches is read from
+// its file under the registry's file lock, which is kept until every changed hive has been
+// written, once each. When fn fails (or one of its calls failed half-way through a change),
+// nothing is written and the next access reads the files again. fn's result is returned,
+// or the failure to write. A transaction begun inside another joins it.
+LONG RunRegistryTransaction(const std::function<LONG()>& fn);
 } // namespace tb

@@ -2,6 +2,17 @@
 
 namespace tb {
 
+CRegNode::~CRegNode() {
+    std::vector<std::unique_ptr<CRegNode>> pending = std::move(m_vecChildren);
+    while (!pending.empty()) {
+        std::unique_ptr<CRegNode> node = std::move(pending.back());
+        pending.pop_back();
+        for (auto& child : node->m_vecChildren)
+            pending.push_back(std::move(child));
+        node->m_vecChildren.clear();
+    }
+}
+
 CRegNode* CRegNode::child(std::string_view name) const {
     auto it = m_mapChildIndex.find(FoldCase(name));
     return it == m_mapChildIndex.end() ? nullptr : m_vecChildren[it->second].get();

@@ -29,6 +29,9 @@ struct RegValue {
 class CRegNode {
 public:
     explicit CRegNode(std::string name = {}) : m_strName(std::move(name)) {}
+    // Tears the subtree down level by level: a hand-made hive may nest deeper than the
+    // stack could follow.
+    ~CRegNode();
     CRegNode(const CRegNode&) = delete;
     CRegNode& operator=(const CRegNode&) = delete;
 
