@@ -2,6 +2,7 @@
 
 #include "component/briskoids.h"
 #include "component/componentstate.h"
+#include "component/savefailure.h"
 #include "model/gatherfiles.h"
 #include "model/storagewalk.h"
 #include "platform/core/paths.h"
@@ -65,12 +66,26 @@ bool CBrisko::WriteConfigFileEx(const std::string& path, tb::GatherMode mode) {
     config.ClearSegments();
     config.SetDescription(tb::kDescProgID, tb::kBriskoProgID);
     const std::string strFolder = WidgetFolder(path);
-    applet.GatherFiles(strFolder, mode, tb::ComponentFolder(), tb::CopyResourcesHandler());
+    // No copy may take the widget file's own name: it would overwrite the previous file
+    // even when this save then fails.
+    const std::vector<tb::CopyFailure> failures = applet.GatherFiles(
+        strFolder, mode, tb::ComponentFolder(), tb::CopyResourcesHandler(), tb::FileNamePart(path));
     applet.WriteParameters(config.Parameters());
     RebuildResourceList();
     config.AddSegment({"cursor", applet.GetHTML(this, tb::HtmlMode::Preview)});
     resourcesCurrent = 1;
-    return config.Write(path);
+    // A widget file whose media are not all beside it would lose them at its next save: it
+    // is not written at all, and the copies that were made are complete files.
+    if (!failures.empty()) {
+        tb::ReportSaveFailure(path, failures, std::string());
+        return false;
+    }
+    std::string why;
+    if (!config.Write(path, &why)) {
+        tb::ReportSaveFailure(path, failures, why);
+        return false;
+    }
+    return true;
 }
 
 std::string CBrisko::GetHTMLBody(tb::HtmlMode mode) {

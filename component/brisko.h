@@ -31,6 +31,10 @@ public:
     bool WriteConfigFile(const std::string& path) {
         return WriteConfigFileEx(path, tb::GatherMode::PointAtCopies);
     }
+    // Gathers the design's files next to path and writes the widget file. When a copy fails
+    // (a missing source aside) or the file cannot be written, the previous file stays, one
+    // message through the UiServices names each failed file with its reason, and the result
+    // is false.
     bool WriteConfigFileEx(const std::string& path, tb::GatherMode mode);
 
     // --- Designer. S_OK after the designer closed; E_NOTIMPL (and nothing changed) while no

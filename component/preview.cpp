@@ -25,7 +25,7 @@ unsigned FirstSpecifiedId(const BrowserList& browsers) {
 bool CopyScriptPlayer(const std::string& strFolder) {
     const std::string source = JoinPath(ComponentFolder(), kScriptPlayerName);
     return !ComponentFolder().empty() && FileExists(source) &&
-           CopyFileReplace(source, JoinPath(strFolder, kScriptPlayerName));
+           CopyFileAtomically(source, JoinPath(strFolder, kScriptPlayerName));
 }
 
 } // namespace

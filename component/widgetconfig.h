@@ -96,8 +96,8 @@ public:
     // The file's bytes for the current record.
     std::string WriteText() const;
     // Replaces the file at path with WriteText(); on any failure the previous file stays
-    // as it was and the result is false.
-    bool Write(const std::string& path) const;
+    // as it was, the result is false and *pWhy, when given, says why.
+    bool Write(const std::string& path, std::string* pWhy = nullptr) const;
 
     // Every field equal; map order is not compared.
     bool SameContent(const WidgetConfig& other) const;

@@ -83,6 +83,6 @@ std::string WidgetConfig::WriteText() const {
     return out;
 }
 
-bool WidgetConfig::Write(const std::string& path) const {
-    return tb::WriteFileAtomically(path, WriteText());
+bool WidgetConfig::Write(const std::string& path, std::string* pWhy) const {
+    return tb::WriteFileAtomically(path, WriteText(), pWhy);
 }

@@ -2,6 +2,7 @@
 // The applet as a whole: its size, background, border and loading message, its buttons in
 // stacking order, and the designer's selection and undo history.
 
+#include "model/gatherfiles.h"
 #include "model/object.h"
 #include "model/outputmodes.h"
 #include "model/styles.h"
@@ -55,10 +56,13 @@ public:
     bool ReadParameters(const IParameterMap& map, const std::string& strBaseFolder);
     // Copies the applet class file from strComponentFolder and every media file the design
     // refers to into strDestFolder (ending with '/'); GatherMode::PointAtCopies points the
-    // references at the copies and hands colliding ones to the handler (which may be null)
-    // (gatherfiles.cpp).
-    void GatherFiles(const std::string& strDestFolder, tb::GatherMode mode,
-                     const std::string& strComponentFolder, ICopyResourcesHandler* pHandler);
+    // references at the copies and hands colliding ones to the handler (which may be null).
+    // No copy takes strReservedName (the widget file written there). Returns the copies that
+    // failed, a missing source not counted (gatherfiles.cpp).
+    std::vector<tb::CopyFailure> GatherFiles(const std::string& strDestFolder, tb::GatherMode mode,
+                                             const std::string& strComponentFolder,
+                                             ICopyResourcesHandler* pHandler,
+                                             const std::string& strReservedName = std::string());
 
     std::string m_strName = "Brisko";
     int m_nAlign = 0;

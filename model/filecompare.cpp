@@ -4,10 +4,8 @@
 
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/mman.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace tb {
@@ -66,16 +64,6 @@ bool FilesEqual(const std::string& strPathA, const std::string& strPathB) {
     if (!a.Map() || !b.Map())
         return false;
     return std::memcmp(a.Data(), b.Data(), a.Size()) == 0;
-}
-
-bool CopyFileReplace(const std::string& strFrom, const std::string& strTo) {
-    std::error_code ec;
-    if (std::filesystem::equivalent(strFrom, strTo, ec))
-        return false;
-    ec.clear();
-    return std::filesystem::copy_file(strFrom, strTo,
-                                      std::filesystem::copy_options::overwrite_existing, ec) &&
-           !ec;
 }
 
 bool PathEntryExists(const std::string& strPath) {

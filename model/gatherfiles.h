@@ -1,11 +1,16 @@
 #pragma once
 // Gathering the files a design refers to into one folder (the widget's folder, or a page's
 // folder when publishing). GatherFiles itself is a member of CAppletParameters.
+//
+// Every copy goes through a temporary file in the destination that is renamed over the name,
+// so a file there is replaced only by a complete copy, and a symbolic link there is replaced
+// rather than written through.
 
 #include "model/outputmodes.h"
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace tb {
 
@@ -14,11 +19,29 @@ namespace tb {
 using CHandledPaths = std::unordered_map<std::string, std::string>;
 
 enum class GatherOutcome {
-    Unchanged,  // nothing to do, or a failed copy that left the reference as it was
+    Unchanged,  // nothing to do (in CopyOnly also a missing source)
     Copied,     // the file was copied (PointAtCopies: the reference now names the copy)
     Redirected, // an equal file already lay in the destination; the reference names it
     Cleared,    // PointAtCopies: the source does not exist, the reference is emptied
     Conflict,   // PointAtCopies: a different file of that name lies in the destination
+    Failed,     // the copy could not be made (or may not be): reference unchanged, reason kept
+};
+
+// A copy that could not be made, and why in words for the user.
+struct CopyFailure {
+    std::string strSource;
+    std::string strTarget;
+    std::string strWhy;
+
+    bool operator==(const CopyFailure&) const = default;
+};
+
+// What one gathering must keep clear of, and what went wrong in it.
+struct GatherReport {
+    // A file name in the destination that no copy may take: the widget file being written
+    // there, which a copy would overwrite before it is saved. Empty: none.
+    std::string strReservedName;
+    std::vector<CopyFailure> failures; // in gathering order, each source and target once
 };
 
 // The name of the applet's class file, copied with every gathering.
@@ -29,5 +52,7 @@ inline constexpr const char* kAppletClassFile = "tlwbtn.class";
 // Gathers one file reference (a path text of the model, rewritten in place). strDestFolder
 // ends with '/'. PointAtCopies copies each source once and points every reference to it at
 // the copy; CopyOnly copies over whatever lies in the destination and leaves references alone.
+// Failed copies are added to the report when one is given.
 tb::GatherOutcome GatherOne(std::string& strReference, const std::string& strDestFolder,
-                            tb::CHandledPaths& handled, tb::GatherMode mode);
+                            tb::CHandledPaths& handled, tb::GatherMode mode,
+                            tb::GatherReport* pReport = nullptr);

@@ -25,4 +25,8 @@ std::string FoldCase(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 
+// The text for one line of a listing or a message: tab, CR and LF as "\t", "\r" and "\n",
+// every other control character (and DEL) as "\xHH"; everything else unchanged.
+std::string EscapeControlCharacters(std::string_view text);
+
 } // namespace tb

@@ -2,7 +2,8 @@
 // Saving that never destroys the previous file: the bytes go to a temporary file in the
 // target's folder, which is flushed to disk and only then renamed over the target. A crash,
 // a full disk or any other failure leaves the old file as it was and no temporary behind.
-// Every writer of a whole file uses it: widget files, registry hives, pages, pictures.
+// Every writer of a whole file uses it: widget files, registry hives, pages, pictures, and
+// the copies of media files.
 
 #include <string>
 #include <string_view>
@@ -16,6 +17,15 @@ namespace tb {
 // *pWhy, when given, says why in the system's words.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* pWhy = nullptr);
+
+// Copies the regular file at from to path the same way, with the source's permission bits.
+// Unlike WriteFileAtomically it replaces a symbolic link at path by the copy instead of
+// writing through it: copies land in folders other people may have prepared, and a link
+// there must never make a copy overwrite a file elsewhere. A path that is already the
+// source itself is left as it is. False with the reason in *pWhy on any failure, a source
+// that is not a regular file included.
+bool CopyFileAtomically(const std::string& from, const std::string& path,
+                        std::string* pWhy = nullptr);
 
 // The rename step, replaceable so tests can make it fail like a real file system can.
 using RenameFunction = int (*)(const char* from, const char* to);

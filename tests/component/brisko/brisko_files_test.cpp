@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/component/brisko/briskotestutil.h"
+#include "tests/support/scriptedui.h"
 
 using namespace tb::test;
 
@@ -188,6 +189,12 @@ TEST(BriskoWriteConfigFileEx, UnwritablePathIsFalse) {
     ComponentFolderFixture component;
     TempDir dir;
     BriskoHolder b;
+    ExpectUi ui;
+    ui.Expect(tb::UiAnswer::Message(IDOK).WithText(
+        "The widget file " + dir.file("no/such/folder/w.tsq") +
+        " was not saved, because these files could not be copied next to it:\n" +
+        component.dir.file("tlwbtn.class") + " to " + dir.file("no/such/folder/tlwbtn.class") +
+        ": No such file or directory"));
     EXPECT_FALSE(b->WriteConfigFile(dir.file("no/such/folder/w.tsq")));
 }
 

@@ -7,6 +7,7 @@
 #include "model/gatherfiles.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
+#include "tests/support/filesizelimit.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -245,3 +246,89 @@ TEST(GatherFiles, ModeOneCopiesOverEverythingAndKeepsReferences) {
 }
 
 } // namespace
+
+namespace {
+
+bool IsLink(const std::string& path) {
+    return std::filesystem::is_symlink(std::filesystem::symlink_status(path));
+}
+
+} // namespace
+
+TEST(GatherCopies, ALinkInTheDestinationIsReplacedNeverFollowed) {
+    Folders f;
+    WriteFileBytes(f.root.file("secret.txt"), "SECRET");
+    WriteFileBytes(f.component + "tlwbtn.class", "CAFEBABE");
+    WriteFileBytes(f.src + "a.gif", "GIF-A");
+    std::filesystem::create_symlink("../secret.txt", f.dest + "tlwbtn.class");
+    std::filesystem::create_symlink("../secret.txt", f.dest + "a.gif");
+    CAppletParameters applet;
+    applet.m_strBackImage = f.src + "a.gif";
+    EXPECT_TRUE(applet.GatherFiles(f.dest, tb::GatherMode::CopyOnly, f.component, nullptr).empty());
+    EXPECT_EQ(ReadFileBytes(f.root.file("secret.txt")), "SECRET");
+    EXPECT_FALSE(IsLink(f.dest + "tlwbtn.class"));
+    EXPECT_EQ(ReadFileBytes(f.dest + "tlwbtn.class"), "CAFEBABE");
+    EXPECT_FALSE(IsLink(f.dest + "a.gif"));
+    EXPECT_EQ(ReadFileBytes(f.dest + "a.gif"), "GIF-A");
+}
+
+TEST(GatherCopies, AFailedCopyLeavesTheOldFileWholeAndSaysWhy) {
+    Folders f;
+    WriteFileBytes(f.src + "ok.gif", std::string(100000, 'G'));
+    WriteFileBytes(f.dest + "ok.gif", "OLD");
+    WriteFileBytes(f.src + "in-the-way.gif", "X");
+    std::filesystem::create_directory(f.dest + "in-the-way.gif");
+    tb::CHandledPaths handled;
+    tb::GatherReport report;
+    std::string full = f.src + "ok.gif";
+    {
+        tb::test::FileSizeLimit diskFull(4096);
+        EXPECT_EQ(GatherOne(full, f.dest, handled, tb::GatherMode::CopyOnly, &report),
+                  GatherOutcome::Failed);
+    }
+    EXPECT_EQ(ReadFileBytes(f.dest + "ok.gif"), "OLD");
+    EXPECT_EQ(tb::test::EntriesIn(f.dest), 2u); // no temporary left behind
+    std::string folder = f.src + "in-the-way.gif";
+    EXPECT_EQ(GatherOne(folder, f.dest, handled, tb::GatherMode::CopyOnly, &report),
+              GatherOutcome::Failed);
+    // A new name whose copy fails keeps the reference on its source.
+    std::string fresh = f.src + "ok.gif";
+    tb::CHandledPaths handledHere;
+    {
+        tb::test::FileSizeLimit diskFull(4096);
+        std::filesystem::remove(f.dest + "ok.gif");
+        EXPECT_EQ(GatherOne(fresh, f.dest, handledHere, tb::GatherMode::PointAtCopies, &report),
+                  GatherOutcome::Failed);
+    }
+    EXPECT_EQ(fresh, f.src + "ok.gif");
+    EXPECT_FALSE(std::filesystem::exists(f.dest + "ok.gif"));
+    // The same failure is reported once.
+    EXPECT_EQ(report.failures,
+              (std::vector<tb::CopyFailure>{
+                  {f.src + "ok.gif", f.dest + "ok.gif", "File too large"},
+                  {f.src + "in-the-way.gif", f.dest + "in-the-way.gif", "Is a directory"}}));
+}
+
+TEST(GatherCopies, NoCopyTakesTheNameOfTheWidgetFile) {
+    Folders f;
+    WriteFileBytes(f.component + "tlwbtn.class", "CAFEBABE");
+    WriteFileBytes(f.src + "prev.tsq", "IMAGE");
+    WriteFileBytes(f.dest + "prev.tsq", "PREVIOUS OUTPUT");
+    for (tb::GatherMode mode : {tb::GatherMode::CopyOnly, tb::GatherMode::PointAtCopies}) {
+        CAppletParameters applet;
+        applet.m_strBackImage = f.src + "prev.tsq";
+        applet.m_strBackAudio = f.src + "gone.au"; // a missing source is no failure
+        const auto failures = applet.GatherFiles(f.dest, mode, f.component, nullptr, "prev.tsq");
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_EQ(failures[0].strTarget, f.dest + "prev.tsq");
+        EXPECT_EQ(failures[0].strWhy, "it has the name of the widget file, which it would replace");
+        EXPECT_EQ(applet.m_strBackImage, f.src + "prev.tsq");
+        EXPECT_EQ(ReadFileBytes(f.dest + "prev.tsq"), "PREVIOUS OUTPUT");
+    }
+    // Neither may the class file.
+    std::filesystem::remove(f.dest + "tlwbtn.class");
+    const auto failures = CAppletParameters().GatherFiles(f.dest, tb::GatherMode::CopyOnly,
+                                                          f.component, nullptr, "tlwbtn.class");
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(f.dest + "tlwbtn.class"));
+}
