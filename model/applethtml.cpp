@@ -33,15 +33,38 @@ void AppendColour(std::string& out, COLORREF cr) {
 }
 
 // A double quote would end the attribute early and turn the rest of the value into stray
-// markup; as an entity the browser hands the applet the same character.
+// markup; as an entity the browser hands the applet the same character. A line break (CR LF,
+// CR or LF) is written as one blank: the applet element must stay one line per parameter, or
+// a text could end the HTML segment of a saved widget file early.
 void AppendAttributeText(std::string& out, std::string_view text) {
     size_t nPos = 0;
-    for (size_t nHit; (nHit = text.find('"', nPos)) != std::string_view::npos; nPos = nHit + 1) {
+    for (size_t nHit; (nHit = text.find_first_of("\"\r\n", nPos)) != std::string_view::npos;
+         nPos = nHit + 1) {
         out.append(text, nPos, nHit - nPos);
-        out += "&quot;";
+        if (text[nHit] == '"') {
+            out += "&quot;";
+            continue;
+        }
+        out += ' ';
+        if (text[nHit] == '\r' && nHit + 1 < text.size() && text[nHit + 1] == '\n')
+            ++nHit;
     }
     out.append(text, nPos, std::string_view::npos);
 }
+
+// A free text inside a value list: its commas would split it and move every later field, so
+// each travels as commaAs.
+void AppendOneField(std::string& out, std::string_view text, std::string_view commaAs) {
+    size_t nPos = 0;
+    for (size_t nHit; (nHit = text.find(',', nPos)) != std::string_view::npos; nPos = nHit + 1) {
+        out.append(text, nPos, nHit - nPos);
+        out += commaAs;
+    }
+    out.append(text, nPos, std::string_view::npos);
+}
+
+// An address keeps its meaning with the comma percent-encoded.
+constexpr std::string_view kUrlComma = "%2C";
 
 class CHtmlWriter : public tb::IStorageWalkSink {
 public:
@@ -87,8 +110,9 @@ void CHtmlWriter::WriteParam(std::string_view name, std::string_view value) {
 void CHtmlWriter::AppendFileRef(std::string& value, const std::string& strPath) const {
     if (strPath.empty())
         return;
-    value += m_strPrefix;
-    value += tb::FileNamePart(strPath);
+    // A file reference is an address too.
+    AppendOneField(value, m_strPrefix, kUrlComma);
+    AppendOneField(value, tb::FileNamePart(strPath), kUrlComma);
 }
 
 void CHtmlWriter::WriteOpeningTag() {
@@ -129,7 +153,7 @@ void CHtmlWriter::WriteAppletStyle() {
     v += ',';
     v += tb::FormatInt(a.m_bProgressBar);
     v += ',';
-    v += a.m_strLoadingMessage;
+    AppendOneField(v, a.m_strLoadingMessage, tb::kCommaEscape);
     WriteParam("ApStyle", v);
 }
 
@@ -189,7 +213,7 @@ void CHtmlWriter::BuildItem(const CMarquelItem& item) {
     v.clear();
     v += tb::EscapeLabel(item.m_strLabel);
     v += ',';
-    v += item.m_strDescription;
+    AppendOneField(v, item.m_strDescription, tb::kCommaEscape);
     for (const std::string* pPath :
          {&item.m_strImageNormal, &item.m_strImageOver, &item.m_strImageClick, &item.m_strAudioOver,
           &item.m_strAudioClick}) {
@@ -197,9 +221,10 @@ void CHtmlWriter::BuildItem(const CMarquelItem& item) {
         AppendFileRef(v, *pPath);
     }
     v += ',';
-    v += item.m_strTarget.empty() ? kSelfTarget : std::string_view(item.m_strTarget);
+    AppendOneField(v, item.m_strTarget.empty() ? kSelfTarget : std::string_view(item.m_strTarget),
+                   tb::kCommaEscape);
     v += ',';
-    v += item.m_strUrl;
+    AppendOneField(v, item.m_strUrl, kUrlComma);
 }
 
 void CHtmlWriter::OnMenu(int nMenu, const CMarquel& menu) {

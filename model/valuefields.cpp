@@ -8,7 +8,6 @@ namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kLineBreakEscape = "|_#`";
-constexpr std::string_view kCommaEscape = "~@^`";
 
 // Replaces every non-overlapping occurrence of 'from', scanning left to right, in one pass.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {

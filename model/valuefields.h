@@ -12,7 +12,10 @@
 
 namespace tb {
 
-// CR LF pairs become "|_#`", then commas become "~@^`".
+// What a comma inside a field travels as.
+inline constexpr std::string_view kCommaEscape = "~@^`";
+
+// CR LF pairs become "|_#`", then commas become kCommaEscape.
 std::string EscapeLabel(std::string_view label);
 
 // The inverse, in the reverse order: "~@^`" becomes a comma, then "|_#`" becomes CR LF.

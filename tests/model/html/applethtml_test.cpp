@@ -183,13 +183,13 @@ TEST(AppletHtml, ItemFieldsLabelsAndTargets) {
     CDrawRect* pButton = AddButton(applet, {0, 0, 10, 10});
     CMarquelItem& item = FirstItem(pButton);
     item.m_strLabel = "Line one\r\na, b";
-    item.m_strDescription = "A, B"; // written as it is: the reader sees two fields
+    item.m_strDescription = "A, B"; // the comma travels escaped, as in labels
     item.m_strUrl = "http://x/y?a=1";
     pButton->menu->AddItem(std::make_unique<CMarquelItem>("Second"));
     pButton->menu->m_items[1]->m_strTarget = "_blank";
 
     const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
-    EXPECT_EQ(ParamValue(html, "I0-0"), "Line one|_#`a~@^` b,A, B,,,,,,_self,http://x/y?a=1");
+    EXPECT_EQ(ParamValue(html, "I0-0"), "Line one|_#`a~@^` b,A~@^` B,,,,,,_self,http://x/y?a=1");
     EXPECT_EQ(ParamValue(html, "I0-1"), "Second,,,,,,,_blank,");
 }
 
@@ -286,6 +286,43 @@ TEST(AppletHtml, QuotesCannotBreakTheElement) {
     EXPECT_EQ(ParamValue(html, "I0-0"), "&quot;><b>,,,,,,,_self,");
 }
 
+TEST(AppletHtml, LineBreaksInTextsBecomeBlanksSoEachParameterStaysOneLine) {
+    CAppletParameters applet;
+    // Would end the HTML segment of a saved widget file early.
+    applet.m_strLoadingMessage = "Wait\r\n===== Segment End =====\r\nplease\nnow\r";
+    CDrawRect* pButton = AddButton(applet, {0, 0, 10, 10});
+    FirstItem(pButton).m_strLabel = "a\r\nb\nc"; // the pair is escaped, the lone LF is not
+    FirstItem(pButton).m_strDescription = "d\r\ne";
+    FirstItem(pButton).m_strUrl = "u\nv";
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::BareNames);
+    EXPECT_EQ(ParamValue(html, "ApStyle"),
+              "a8a6ec,7976e2,,0,0,0,,16,10,a8a6ec,1,Wait ===== Segment End ===== please now ");
+    EXPECT_EQ(ParamValue(html, "I0-0"), "a|_#`b c,d e,,,,,,_self,u v");
+    size_t nLines = 0;
+    for (size_t i = 0; (i = html.find('\n', i)) != std::string::npos; ++i)
+        ++nLines;
+    EXPECT_EQ(nLines, 8u); // tag, Notice, ApStyle, two styles, one item, Misc, end tag
+}
+
+TEST(AppletHtml, CommasInFreeTextsCannotMoveTheFieldsAfterThem) {
+    CAppletParameters applet;
+    applet.m_strLoadingMessage = "Loading, please wait";
+    CDrawRect* pButton = AddButton(applet, {0, 0, 10, 10});
+    CMarquelItem& item = FirstItem(pButton);
+    item.m_strLabel = "L";
+    // A crafted description would otherwise put its own address in the URL's place.
+    item.m_strDescription = "x,,,,,,_self,javascript:alert(1)";
+    item.m_strTarget = "frame,2";
+    item.m_strUrl = "http://x/a,b?c=1,2";
+    item.m_strImageNormal = "/src/photo, 1.gif";
+    const std::string html = applet.GetHTML(nullptr, tb::HtmlMode::Publish);
+    EXPECT_EQ(ParamValue(html, "ApStyle"),
+              "a8a6ec,7976e2,,0,0,0,,16,10,a8a6ec,1,Loading~@^` please wait");
+    EXPECT_EQ(ParamValue(html, "I0-0"),
+              "L,x~@^`~@^`~@^`~@^`~@^`~@^`_self~@^`javascript:alert(1),photo%2C 1.gif,,,,,"
+              "frame~@^`2,http://x/a%2Cb?c=1%2C2");
+}
+
 TEST(AppletHtml, WholeSmallDesign) {
     CAppletParameters applet;
     applet.m_nWidth = 300;
@@ -330,7 +367,7 @@ TEST(AppletHtml, WholeSmallDesign) {
         "align=\"baseline\" width=\"300\" height=\"120\">\r\n"
         "\t<param name=\"Notice\" value=\"Brisko2.0,Copyright Tallowby,Registered\">\r\n"
         "\t<param name=\"ApStyle\" value=\"123456,7976e2,http://www.example.com/btn/back.gif,"
-        "1,7,8,,23,10,a8a6ec,0,Wait, please\">\r\n"
+        "1,7,8,,23,10,a8a6ec,0,Wait~@^` please\">\r\n"
         "\t<param name=\"MStyle-0\" value=\"000000,00,0,0,10,5,80,30,5,6,000000,0,000000\">\r\n"
         "\t<param name=\"IStyle-0\" value=\""
         "804040,000000,31,0,0,14,0,00,0,0,,,8c6f42,ffff80,"
