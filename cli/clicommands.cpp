@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "cli/clicommand.h"
+#include "platform/core/asciitext.h"
 #include "platform/core/numfmt.h"
 
 namespace tb::cli {
@@ -43,7 +44,8 @@ const std::vector<CliCommand>& Commands() {
         {"resources",
          "FILE.tsq",
          "List the files the widget's HTML needs.",
-         "One line per file: Name, LocalPath and WebPath separated by TABs.",
+         "One line per file: Name, LocalPath and WebPath separated by TABs; control "
+         "characters in them are shown escaped (\\t, \\n, \\xHH).",
          {},
          &RunResources},
         {"save",
@@ -72,7 +74,8 @@ const std::vector<CliCommand>& Commands() {
 }
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "tessera: %s\n", message.c_str());
+    // Names in a message may hold line breaks; the message stays one line.
+    std::fprintf(stderr, "tessera: %s\n", EscapeControlCharacters(message).c_str());
     return 1;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/clicommand.h"
 #include "cli/widgetdispids.h"
 #include "cli/widgetsession.h"
+#include "platform/core/asciitext.h"
 
 namespace tb::cli {
 
@@ -47,7 +48,9 @@ int RunResources(const CliArgs& args) {
             !session.CallString(dispidGetResourceLocalPath, &local, &error, index, 0, 1) ||
             !session.CallString(dispidGetResourceWebPath, &web, &error, index, 0, 1))
             return Fail(error);
-        std::printf("%s\t%s\t%s\n", name.c_str(), local.c_str(), web.c_str());
+        // One line per file, whatever the names hold.
+        std::printf("%s\t%s\t%s\n", EscapeControlCharacters(name).c_str(),
+                    EscapeControlCharacters(local).c_str(), EscapeControlCharacters(web).c_str());
     }
     return 0;
 }

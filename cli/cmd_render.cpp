@@ -9,23 +9,17 @@
 
 #include "cli/clicommand.h"
 #include "cli/widgetdispids.h"
+#include "cli/widgetsession.h"
 #include "component/brisko.h"
 #include "designer/paint/buttonpaint.h"
 #include "designer/paint/canvaspaint.h"
 #include "designer/paint/fixedstateview.h"
 #include "platform/com/interfaceptr.h"
 #include "platform/core/atomicfile.h"
-#include "platform/core/paths.h"
 #include "platform/surface/qt/qtsurface.h"
+#include "platform/surface/surface.h"
 
 namespace tb::cli {
-
-namespace {
-
-// Canvases beyond this are refused rather than allocated.
-constexpr int kMaxCanvasSide = 8192;
-
-} // namespace
 
 int RunRender(const CliArgs& args) {
     short nState = 1;
@@ -34,21 +28,27 @@ int RunRender(const CliArgs& args) {
     if (nState < 1 || nState > 3)
         return Fail("--state must be 1 (normal), 2 (mouse over) or 3 (clicked)");
     const std::string& in = args.positional[0];
-    if (!FileExists(in))
-        return Fail("no such widget file: " + in);
+    std::string error;
+    if (!CheckWidgetFile(in, &error))
+        return Fail(error);
 
     // The design is read as the component reads it; the object is never handed to a host.
     const auto pWidget = CInterfacePtr<CBrisko>::Adopt(new CBrisko);
     if (!pWidget->ReadConfigFile(in))
-        return Fail("cannot read the widget file " + in);
-    if (pWidget->config.PeekDescription(kDescProgID) != kDefaultWidgetProgID)
-        return Fail("the widget file " + in + " belongs to another component (" +
-                    pWidget->config.PeekDescription(kDescProgID) + ")");
+        return Fail(CannotReadText(in));
+    const std::string progID = pWidget->config.PeekDescription(kDescProgID);
+    if (progID.empty())
+        return Fail("the widget file " + in + " names no component");
+    if (progID != kDefaultWidgetProgID)
+        return Fail("the widget file " + in + " belongs to another component (" + progID + ")");
     CAppletParameters& applet = pWidget->applet;
-    if (applet.m_nWidth <= 0 || applet.m_nHeight <= 0 || applet.m_nWidth > kMaxCanvasSide ||
-        applet.m_nHeight > kMaxCanvasSide)
+    // The surface's own limit, checked before anything is painted.
+    if (!SurfaceSizeAllowed(applet.m_nWidth, applet.m_nHeight))
         return Fail("the applet size " + std::to_string(applet.m_nWidth) + " x " +
-                    std::to_string(applet.m_nHeight) + " cannot be rendered");
+                    std::to_string(applet.m_nHeight) +
+                    " cannot be rendered: a picture needs a positive width and height and may "
+                    "have at most " +
+                    std::to_string(kMaxSurfacePixels) + " pixels");
 
     static int argc = 1;
     static char name[] = "tessera";

@@ -1,9 +1,14 @@
 #include "cli/widgetsession.h"
 
+#include <cerrno>
+#include <cstring>
 #include <vector>
+
+#include <fcntl.h>
 
 #include "cli/widgetdispids.h"
 #include "platform/com/catmgr.h"
+#include "platform/core/filedescriptor.h"
 #include "platform/core/numfmt.h"
 #include "platform/core/paths.h"
 
@@ -13,6 +18,29 @@ std::string DescribeFailure(HRESULT hr, const std::string& detail) {
     std::string text = HResultText(hr);
     if (!detail.empty() && detail != text)
         text += ": " + detail;
+    return text;
+}
+
+bool CheckWidgetFile(const std::string& path, std::string* error) {
+    const std::string why = WhyNotAFile(path);
+    if (why.empty())
+        return true;
+    if (why == std::strerror(ENOENT))
+        *error = "no such widget file: " + path;
+    else if (why.rfind("is ", 0) == 0)
+        *error = path + " " + why + ", not a widget file";
+    else
+        *error = "cannot open the widget file " + path + ": " + why;
+    return false;
+}
+
+std::string CannotReadText(const std::string& path) {
+    std::string text = "cannot read the widget file " + path;
+    // The component only answers false; opening the file here again tells why, if the
+    // failure lies in opening it.
+    CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.IsOpen())
+        text += std::string(": ") + std::strerror(errno);
     return text;
 }
 
@@ -39,8 +67,10 @@ std::string ReaderProgID() {
 
 bool CWidgetSession::Create(const std::string& progID, std::string* error) {
     CLSID clsid;
-    if (FAILED(CLSIDFromProgID(progID, &clsid))) {
-        *error = "the component \"" + progID + "\" is not installed";
+    if (HRESULT hr = CLSIDFromProgID(progID, &clsid); FAILED(hr)) {
+        // A registry that cannot be read says nothing about what is installed.
+        *error = hr == REGDB_E_READREGDB ? "cannot read the registry: " + LastComErrorText()
+                                         : "the component \"" + progID + "\" is not installed";
         return false;
     }
     m_pDriver = std::make_unique<COleDispatchDriver>();
@@ -61,7 +91,7 @@ bool CWidgetSession::Read(const std::string& path, std::string* error) {
         return false;
     }
     if (r.value.boolVal == VARIANT_FALSE) {
-        *error = "cannot read the widget file " + path;
+        *error = CannotReadText(path);
         return false;
     }
     return GetString(dispidProgID, &m_strFileProgID, error);
@@ -69,10 +99,8 @@ bool CWidgetSession::Read(const std::string& path, std::string* error) {
 
 bool CWidgetSession::Open(const std::string& path, bool bNeedOwner, std::string* error) {
     // Only a regular file counts: a directory opens for reading on some systems.
-    if (!FileExists(path)) {
-        *error = "no such widget file: " + path;
+    if (!CheckWidgetFile(path, error))
         return false;
-    }
     if (!Create(ReaderProgID(), error) || !Read(path, error))
         return false;
     if (!bNeedOwner || m_strFileProgID == m_strProgID)

@@ -45,4 +45,11 @@ bool OpenOwnWidget(const CliArgs& args, CWidgetSession* session, short* pnMode =
 // "Class not registered (0x80040154)" style words for a failed call.
 std::string DescribeFailure(HRESULT hr, const std::string& detail);
 
+// True when path names a regular file; otherwise false with a one-line reason in *error
+// ("no such widget file: ...", "... is a directory, not a widget file").
+bool CheckWidgetFile(const std::string& path, std::string* error);
+
+// "cannot read the widget file PATH", with the system's reason when it can be found.
+std::string CannotReadText(const std::string& path);
+
 } // namespace tb::cli

@@ -1,5 +1,7 @@
 #include "platform/core/paths.h"
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace tb {
@@ -49,6 +51,25 @@ bool FileExists(const std::string& path) {
 bool DirectoryExists(const std::string& path) {
     struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string WhyNotAFile(const std::string& path) {
+    struct stat st {};
+    if (path.empty())
+        return "no file name";
+    if (::stat(path.c_str(), &st) != 0)
+        return std::strerror(errno);
+    if (S_ISREG(st.st_mode))
+        return std::string();
+    if (S_ISDIR(st.st_mode))
+        return "is a directory";
+    if (S_ISFIFO(st.st_mode))
+        return "is a named pipe";
+    if (S_ISSOCK(st.st_mode))
+        return "is a socket";
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        return "is a device";
+    return "is not a regular file";
 }
 
 } // namespace tb

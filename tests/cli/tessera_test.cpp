@@ -2,50 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-
+#include "tests/cli/clirun.h"
 #include "tests/support/tempdir.h"
 
 using namespace tb::test;
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    std::string out;
-};
-
-// Runs tessera with the arguments (already quoted where needed); stderr is dropped, or
-// collected with stdout when bWithErrors. envPrefix changes the environment first.
-CliRun Tessera(const std::string& args, bool bWithErrors = false,
-               const std::string& envPrefix = "") {
-    CliRun r;
-    const std::string cmd = envPrefix + "'" + ProgramDir() + "/tessera' " + args +
-                            (bWithErrors ? " 2>&1" : " 2>/dev/null");
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p)
-        return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    const int status = pclose(p);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-std::string Template() {
-    return "'" + ProgramDir() + "/blueglassbar.tsq'";
-}
-
-class TesseraTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(Tessera("register '" + ProgramDir() + "/TesseraBrisko.so'").code, 0);
-    }
-};
 
 std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find("\r\n"));
@@ -142,8 +104,8 @@ TEST_F(TesseraTest, FailuresExitWithOne) {
 
 TEST_F(TesseraTest, EditWithoutADisplaySaysSoAndWritesNothing) {
     TempDir dir;
-    CliRun r = Tessera("edit '" + dir.file("new.tsq") + "'", true,
-                       "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ");
+    CliRun r = RunShell("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                        TesseraCommand("edit '" + dir.file("new.tsq") + "'") + " 2>&1");
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "tessera: edit shows the designer and needs a display (DISPLAY or "
                      "WAYLAND_DISPLAY)\n");
