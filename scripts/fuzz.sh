@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Builds a libFuzzer target with clang in build-fuzz/ (or $FUZZ_BUILD_DIR) and runs it for a
-# bounded time: the widget file fuzzer seeded with the sample widget files, or the object
-# archive fuzzer seeded with the archives it writes itself.
-# Usage: scripts/fuzz.sh [seconds] [widgetfile|archive]   (default 600, widgetfile)
+# bounded time on its seeds:
+#   widgetfile  the widget file reader and the design rebuild, seeded with the sample widget
+#               files, the shipped templates and stored designs with menus;
+#   archive     the object archive loader, seeded with the archives it writes itself;
+#   hive        the registry hive reader and writer, seeded with fuzz/seeds/hive.
+# Usage: scripts/fuzz.sh [seconds] [widgetfile|archive|hive]   (default 600, widgetfile)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 DURATION=${1:-600}
 WHICH=${2:-widgetfile}
 BUILD_DIR=${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}
 case "$WHICH" in
-widgetfile | archive) TARGET=${WHICH}_fuzzer ;;
+widgetfile | archive | hive) TARGET=${WHICH}_fuzzer ;;
 *)
-    echo "usage: $0 [seconds] [widgetfile|archive]" >&2
+    echo "usage: $0 [seconds] [widgetfile|archive|hive]" >&2
     exit 2
     ;;
 esac
@@ -28,15 +31,23 @@ cmake --build "$BUILD_DIR" --target "$TARGET" --parallel "${JOBS:-2}"
 CORPUS=$BUILD_DIR/corpus/$WHICH
 ARTIFACTS=$BUILD_DIR/artifacts/$WHICH/
 mkdir -p "$CORPUS" "$ARTIFACTS"
-if [ "$WHICH" = archive ]; then
+case "$WHICH" in
+archive)
     # The seeds come from the model itself, so they follow its archive form.
-    SEEDS=$BUILD_DIR/seeds/archive
-    mkdir -p "$SEEDS"
-    TB_ARCHIVE_SEEDS="$SEEDS" "$BUILD_DIR/fuzz/$TARGET"
-else
-    SEEDS=$ROOT/tests/data/widgetfiles
-fi
+    SEEDS=("$BUILD_DIR/seeds/archive")
+    mkdir -p "${SEEDS[0]}"
+    TB_ARCHIVE_SEEDS="${SEEDS[0]}" "$BUILD_DIR/fuzz/$TARGET"
+    ;;
+widgetfile)
+    # Files with menus reach the design rebuild, not only the file reader.
+    SEEDS=("$ROOT/tests/data/widgetfiles" "$ROOT/resources/component/templates"
+        "$ROOT/tests/data/params")
+    ;;
+hive)
+    SEEDS=("$ROOT/fuzz/seeds/hive")
+    ;;
+esac
 # New inputs go to the first folder; the seeds are only read.
 exec "$BUILD_DIR/fuzz/$TARGET" -max_total_time="$DURATION" -print_final_stats=1 \
     -dict="$ROOT/fuzz/$WHICH.dict" -artifact_prefix="$ARTIFACTS" \
-    "$CORPUS" "$SEEDS"
+    "$CORPUS" "${SEEDS[@]}"
