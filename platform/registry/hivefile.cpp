@@ -1,5 +1,6 @@
 #include "platform/registry/hivefile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -239,6 +240,9 @@ bool ParseStringData(std::string_view data, RegValue& value, std::string* messag
         *message = "unexpected text after the string";
         return false;
     }
+    // A string ends at its first zero byte, as one stored through the calls does; kept whole,
+    // the rest would vanish only when the hive is next written.
+    value.strText.resize(std::min(value.strText.size(), value.strText.find('\0')));
     return true;
 }
 

@@ -115,6 +115,15 @@ TEST_F(HiveFile, ReadsAHiveEditedByHand) {
               std::string::npos);
 }
 
+TEST_F(HiveFile, AZeroByteEndsAStringAsItDoesWhenStored) {
+    replaceHive("HKEY_CURRENT_USER", "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=\"before" +
+                                         std::string(1, '\0') + "after\"\n");
+    EXPECT_EQ(Query(HKEY_CURRENT_USER, "A", "v"), "before");
+    // Writing the hive again keeps what was read.
+    ASSERT_EQ(RegSetString(HKEY_CURRENT_USER, "w", "x"), ERROR_SUCCESS);
+    EXPECT_EQ(Query(HKEY_CURRENT_USER, "A", "v"), "before");
+}
+
 TEST_F(HiveFile, SeesAChangeMadeByAnotherProgram) {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\A", &key), ERROR_SUCCESS);

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "platform/registry/registry.h"
+#include "tests/platform/registry/classesroot.h"
 #include "tests/support/tempdir.h"
 
-using tb::test::ReadFileBytes;
-using tb::test::WriteFileBytes;
+using namespace tb::test;
 
 namespace {
 
@@ -36,32 +36,6 @@ std::string DeepPath(int levels, const std::string& name = "a") {
     return path;
 }
 
-LONG Create(const std::string& path) {
-    HKEY key = nullptr;
-    LONG rc = RegCreateKeyEx(HKEY_CLASSES_ROOT, path, &key);
-    if (rc == ERROR_SUCCESS)
-        RegCloseKey(key);
-    return rc;
-}
-
-LONG Open(const std::string& path) {
-    HKEY key = nullptr;
-    LONG rc = RegOpenKeyEx(HKEY_CLASSES_ROOT, path, &key);
-    if (rc == ERROR_SUCCESS)
-        RegCloseKey(key);
-    return rc;
-}
-
-LONG SetString(const std::string& path, const std::string& name, const std::string& value) {
-    HKEY key = nullptr;
-    LONG rc = RegCreateKeyEx(HKEY_CLASSES_ROOT, path, &key);
-    if (rc == ERROR_SUCCESS) {
-        rc = RegSetString(key, name, value);
-        RegCloseKey(key);
-    }
-    return rc;
-}
-
 } // namespace
 
 TEST_F(HiveLimits, AKeyTooDeepInTheFileMakesTheHiveDamagedNotACrash) {
@@ -70,27 +44,27 @@ TEST_F(HiveLimits, AKeyTooDeepInTheFileMakesTheHiveDamagedNotACrash) {
                              "[HKEY_CLASSES_ROOT\\" +
                              DeepPath(60000) + "]\n";
     WriteFileBytes(hive("HKEY_CLASSES_ROOT"), text);
-    EXPECT_EQ(Open("Kept"), ERROR_BADDB);
+    EXPECT_EQ(OpenClassesKey("Kept"), ERROR_BADDB);
     EXPECT_NE(RegLastErrorText().find("deeper than 512 levels"), std::string::npos)
         << RegLastErrorText();
     EXPECT_EQ(CorruptCopies(), 1u);
-    EXPECT_EQ(Create("Other"), ERROR_BADDB);
+    EXPECT_EQ(CreateClassesKey("Other"), ERROR_BADDB);
     EXPECT_EQ(ReadFileBytes(hive("HKEY_CLASSES_ROOT")), text);
 
     // Far less deep than a stack can follow, but still deeper than a key may lie.
     WriteFileBytes(hive("HKEY_CLASSES_ROOT"),
                    "REGEDIT4\n\n[HKEY_CLASSES_ROOT\\" + DeepPath(513) + "]\n");
-    EXPECT_EQ(Open("a"), ERROR_BADDB);
+    EXPECT_EQ(OpenClassesKey("a"), ERROR_BADDB);
     WriteFileBytes(hive("HKEY_CLASSES_ROOT"),
                    "REGEDIT4\n\n[HKEY_CLASSES_ROOT\\" + DeepPath(512) + "]\n");
-    EXPECT_EQ(Open(DeepPath(512)), ERROR_SUCCESS);
+    EXPECT_EQ(OpenClassesKey(DeepPath(512)), ERROR_SUCCESS);
 }
 
 TEST_F(HiveLimits, KeysAreCreatedAtMost512LevelsDeep) {
-    EXPECT_EQ(Create(DeepPath(513)), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(CreateClassesKey(DeepPath(513)), ERROR_INVALID_PARAMETER);
     EXPECT_NE(RegLastErrorText().find("512 levels"), std::string::npos);
-    EXPECT_EQ(Open("a"), ERROR_FILE_NOT_FOUND);
-    ASSERT_EQ(Create(DeepPath(511)), ERROR_SUCCESS);
+    EXPECT_EQ(OpenClassesKey("a"), ERROR_FILE_NOT_FOUND);
+    ASSERT_EQ(CreateClassesKey(DeepPath(511)), ERROR_SUCCESS);
     HKEY deep = nullptr;
     ASSERT_EQ(RegOpenKeyEx(HKEY_CLASSES_ROOT, DeepPath(511), &deep), ERROR_SUCCESS);
     HKEY child = nullptr;
@@ -99,7 +73,7 @@ TEST_F(HiveLimits, KeysAreCreatedAtMost512LevelsDeep) {
     RegCloseKey(child);
     RegCloseKey(deep);
     // What was written reads back.
-    EXPECT_EQ(Open(DeepPath(511) + "\\b"), ERROR_SUCCESS);
+    EXPECT_EQ(OpenClassesKey(DeepPath(511) + "\\b"), ERROR_SUCCESS);
 }
 
 TEST_F(HiveLimits, AHiveTheReaderWouldRefuseIsNeverWritten) {
@@ -108,14 +82,14 @@ TEST_F(HiveLimits, AHiveTheReaderWouldRefuseIsNeverWritten) {
     const std::string name(255, 'k');
     const std::string one(255, '1');
     const std::string two(255, '2');
-    ASSERT_EQ(Create(one + "\\" + DeepPath(511, name)), ERROR_SUCCESS);
+    ASSERT_EQ(CreateClassesKey(one + "\\" + DeepPath(511, name)), ERROR_SUCCESS);
     const std::string before = ReadFileBytes(hive("HKEY_CLASSES_ROOT"));
-    EXPECT_EQ(Create(two + "\\" + DeepPath(511, name)), ERROR_CANTWRITE);
+    EXPECT_EQ(CreateClassesKey(two + "\\" + DeepPath(511, name)), ERROR_CANTWRITE);
     EXPECT_NE(RegLastErrorText().find("the change was not made"), std::string::npos)
         << RegLastErrorText();
     EXPECT_EQ(ReadFileBytes(hive("HKEY_CLASSES_ROOT")).size(), before.size());
     // The registry stays readable and writable.
-    EXPECT_EQ(Open(one), ERROR_SUCCESS);
-    EXPECT_EQ(Open(two), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(SetString("Small", "v", "x"), ERROR_SUCCESS);
+    EXPECT_EQ(OpenClassesKey(one), ERROR_SUCCESS);
+    EXPECT_EQ(OpenClassesKey(two), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(SetClassesString("Small", "v", "x"), ERROR_SUCCESS);
 }
