@@ -77,3 +77,25 @@ TEST(ServerRegistration, AnotherProcessNeverSeesAHalfRegisteredClass) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(nHalf, 0);
 }
+
+TEST(ServerRegistration, UnregisteringFromTwoProcessesAtOnceNeverFailsHalfWay) {
+    // Each unregistration finds the class whole or finds nothing to remove.
+    auto run = [] {
+        for (int i = 0; i < 30; ++i) {
+            if (tb::RegisterBriskoServer(kModule) != S_OK)
+                return false;
+            const HRESULT hr = tb::UnregisterBriskoServer();
+            if (hr != S_OK && hr != REGDB_E_CLASSNOTREG)
+                return false;
+        }
+        return true;
+    };
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(run() ? 0 : 1);
+    ASSERT_GT(child, 0);
+    EXPECT_TRUE(run());
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
