@@ -33,6 +33,7 @@ public:
     void ShowAppletSheet() override {}
     void RefreshActivePage() override {}
     int ActiveMenuPage() const override { return -1; }
+    void EditLabelBox(tb::LabelBox) override {}
 };
 
 // Buttons of 80 x 30 with two-line labels and gradient faces spread evenly over the applet,

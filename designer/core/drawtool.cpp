@@ -33,11 +33,13 @@ CRect Spanned(CPoint a, CPoint b) {
 }
 
 // Copies of the selection laid exactly over it, selected in its place: the editing commands'
-// copy and paste, as one step of a drag that takes its own snapshot at the end.
-void DuplicateSelectionInPlace(CDrawViewCore& view) {
+// duplicate (copy, then paste), as one step of a drag that takes its own snapshot at the end.
+// Returns whether copies were made.
+bool DuplicateSelectionInPlace(CDrawViewCore& view) {
     CSnapshotLock lock(view.Params());
-    if (view.Commands().Execute(ID_EDIT_COPY))
-        view.Commands().Execute(ID_EDIT_PASTE);
+    const size_t nBefore = view.Params().m_buttons.size();
+    view.Commands().Execute(ID_DUPLICATE);
+    return view.Params().m_buttons.size() > nBefore;
 }
 
 } // namespace
@@ -73,6 +75,7 @@ void CSelectTool::OnLButtonDown(CDrawViewCore& view, unsigned nFlags, CPoint poi
     CToolState& state = view.ToolState();
     const CPoint canvas = CDrawViewCore::ClientToCanvas(point);
     state.selectMode = SelectMode::None;
+    state.bDuplicated = false;
 
     if (CDrawRect* pOnly = SingleSelected(view)) {
         if (const int nHandle = pOnly->HitTest(canvas, &view, true)) {
@@ -87,7 +90,7 @@ void CSelectTool::OnLButtonDown(CDrawViewCore& view, unsigned nFlags, CPoint poi
             if (!view.IsSelected(pHit))
                 view.Select(pHit, (nFlags & MK_SHIFT) != 0);
             if (nFlags & MK_CONTROL)
-                DuplicateSelectionInPlace(view);
+                state.bDuplicated = DuplicateSelectionInPlace(view);
         } else {
             if (!(nFlags & MK_SHIFT))
                 view.Select(nullptr);
@@ -124,7 +127,8 @@ void CSelectTool::OnLButtonUp(CDrawViewCore& view, unsigned nFlags, CPoint point
             view.ShowAppletSheet();
         break;
     case SelectMode::Move:
-        if (point != state.downPoint)
+        // Copies made by Ctrl are a change even when the mouse stayed where it was pressed.
+        if (point != state.downPoint || state.bDuplicated)
             TakeSnapshot(view.Params());
         if (view.Selection().size() == 1)
             view.ShowMenuSheet();

@@ -18,11 +18,12 @@ enum class SelectMode { None, RubberBand, Move, Size };
 struct CToolState {
     int currentTool = kSelectTool;
     SelectMode selectMode = SelectMode::None;
-    int dragHandle = 0;     // the handle dragged in size mode
-    CPoint downPoint;       // client point of the button press
-    CPoint lastDevicePoint; // client point of the latest mouse position
-    CPoint lastCanvasPoint; // canvas point of the latest position used for moving
-    unsigned downFlags = 0; // MouseFlags at the press
+    int dragHandle = 0;       // the handle dragged in size mode
+    CPoint downPoint;         // client point of the button press
+    CPoint lastDevicePoint;   // client point of the latest mouse position
+    CPoint lastCanvasPoint;   // canvas point of the latest position used for moving
+    unsigned downFlags = 0;   // MouseFlags at the press
+    bool bDuplicated = false; // the press laid copies over the selection (Ctrl)
 };
 
 class CDrawTool {

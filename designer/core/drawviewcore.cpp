@@ -118,6 +118,10 @@ void CDrawViewCore::ShowAppletSheet() {
     m_sheets.ShowAppletSheet();
 }
 
+void CDrawViewCore::EditLabelBox(LabelBox box) {
+    m_sheets.EditLabelBox(box);
+}
+
 void CDrawViewCore::SetActive(bool bActive) {
     if (bActive == m_bActive)
         return;

@@ -61,6 +61,7 @@ public:
     void RefreshActivePage();
     void ShowMenuSheet();
     void ShowAppletSheet();
+    void EditLabelBox(LabelBox box);
 
     // Handles show, and mouse input counts, only while the view is active.
     bool IsActive() const { return m_bActive; }

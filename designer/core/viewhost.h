@@ -32,6 +32,9 @@ public:
     virtual void ShowFocusRect(const CRect* pRect) = 0;
 };
 
+// The boxes of the menu sheet's "Label" page that the context menu edits.
+enum class LabelBox { Label, Link };
+
 class IDesignerSheets {
 public:
     virtual ~IDesignerSheets() = default;
@@ -44,6 +47,9 @@ public:
     // The menu sheet's active page: 0 "Label", 1 "Normal", 2 "Mouse Over", 3 "Clicked",
     // 4 "Hint"; -1 while it has none.
     virtual int ActiveMenuPage() const = 0;
+    // Shows the menu sheet on its "Label" page with the box's text selected and the keyboard
+    // in it, ready to type over.
+    virtual void EditLabelBox(LabelBox box) = 0;
 };
 
 } // namespace tb

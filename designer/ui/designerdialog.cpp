@@ -80,6 +80,21 @@ int CDesignerDialog::ActiveMenuPage() const {
     return m_pMenuSheet ? m_pMenuSheet->ActivePageIndex() : -1;
 }
 
+void CDesignerDialog::EditLabelBox(LabelBox box) {
+    ShowMenuSheet();
+    // The keyboard leaves the canvas for the dialog: the user is about to type.
+    raise();
+    activateWindow();
+    CPropertyPage* pLabelPage = m_pMenuSheet->Page(pageLabel);
+    if (!pLabelPage)
+        return;
+    m_pMenuSheet->SetActivePage(pageLabel);
+    // Which box gets the text selected is the page's to say once it has its boxes; until
+    // then the page as a whole takes the keyboard.
+    (void)box;
+    pLabelPage->setFocus(Qt::OtherFocusReason);
+}
+
 void CDesignerDialog::ReloadAppletParametersPage() {
     if (CPropertyPage* pPage = m_pAppletSheet->Page(CAppletPropertySheet::pageParameters))
         pPage->Load();

@@ -40,6 +40,7 @@ public:
     void ShowAppletSheet() override;
     void RefreshActivePage() override;
     int ActiveMenuPage() const override;
+    void EditLabelBox(LabelBox box) override;
 
 public slots:
     // Stores the pages, the windows' positions, closes the design window, then the dialog.

@@ -8,6 +8,8 @@
 
 #include "component/preview.h"
 #include "designer/core/commandids.h"
+#include "designer/core/editcommands.h"
+#include "designer/ui/buttonclipboardqt.h"
 #include "designer/ui/commandactions.h"
 #include "designer/ui/designericons.h"
 #include "designer/ui/drawview.h"
@@ -20,8 +22,9 @@ namespace tb {
 CPreviewWnd::CPreviewWnd(CAppletParameters& params, CBrisko* pWidget, IDesignerSheets& sheets,
                          std::string strScratchFolder, QWidget* pOwner)
     : QWidget(pOwner, Qt::Window), m_params(params), m_pWidget(pWidget),
-      m_strScratchFolder(std::move(strScratchFolder)),
-      m_pView(new CDrawView(params, sheets, this)) {
+      m_strScratchFolder(std::move(strScratchFolder)), m_pView(new CDrawView(params, sheets, this)),
+      m_pClipboard(new CButtonClipboardQt(this)),
+      m_pEditCommands(std::make_unique<CEditCommands>(m_pView->Core(), *m_pClipboard)) {
     setWindowTitle(QStringLiteral("Button Design"));
     setWindowIcon(DesignerIcon(ID_TOOL_BUTTON));
     auto* pLayout = new QVBoxLayout(this);
@@ -34,6 +37,7 @@ CPreviewWnd::CPreviewWnd(CAppletParameters& params, CBrisko* pWidget, IDesignerS
     table.SetAction(ID_PREVIEW, [this] { Preview(ID_PREVIEW); });
     m_pActions = new CCommandActions(table, this);
     connect(m_pActions, &CCommandActions::CommandRun, this, &CPreviewWnd::UpdateCommandStates);
+    connect(m_pClipboard, &CButtonClipboardQt::Changed, this, &CPreviewWnd::UpdateCommandStates);
 
     m_pPalette = new CPaletteWnd(*m_pActions, this);
     m_pBrowserMenu = new QMenu(this);

@@ -6,6 +6,7 @@
 // button's drop-down.
 
 #include <QWidget>
+#include <memory>
 #include <string>
 
 #include "component/browserlist.h"
@@ -16,8 +17,10 @@ class QMenu;
 
 namespace tb {
 
+class CButtonClipboardQt;
 class CCommandActions;
 class CDrawView;
+class CEditCommands;
 class CPaletteWnd;
 class IDesignerSheets;
 
@@ -34,6 +37,7 @@ public:
     CDrawView& View() const { return *m_pView; }
     CPaletteWnd& Palette() const { return *m_pPalette; }
     CCommandActions& Actions() const { return *m_pActions; }
+    CEditCommands& EditCommands() const { return *m_pEditCommands; }
 
     // Opens the window at its stored place with the applet's size, and the palette at its
     // stored place; from then on resizing the window resizes the applet.
@@ -72,6 +76,9 @@ private:
     CBrisko* m_pWidget;
     std::string m_strScratchFolder;
     CDrawView* m_pView;
+    CButtonClipboardQt* m_pClipboard;
+    // Before the view goes (a child, deleted after the members): it takes its actions off.
+    std::unique_ptr<CEditCommands> m_pEditCommands;
     CCommandActions* m_pActions;
     CPaletteWnd* m_pPalette;
     QMenu* m_pBrowserMenu;

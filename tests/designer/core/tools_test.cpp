@@ -166,12 +166,12 @@ TEST_F(SelectTool, RubberBandSelectsWhatItTouchesBottomToTopAndShiftKeepsTheSele
     EXPECT_EQ(params.m_selection, (std::vector<CDrawRect*>{bottom, middle}));
 }
 
-TEST_F(SelectTool, CtrlDragMovesCopiesMadeByCopyAndPasteWithoutTheirOwnSnapshots) {
-    // Stand-ins for the clipboard commands: paste lays copies over the originals and
-    // snapshots, as the real one does.
-    int nCopies = 0;
-    view.Commands().SetAction(ID_EDIT_COPY, [&] { ++nCopies; });
-    view.Commands().SetAction(ID_EDIT_PASTE, [&] {
+TEST_F(SelectTool, CtrlDragMovesCopiesMadeByDuplicateWithoutTheirOwnSnapshot) {
+    // A stand-in for the editing commands' duplicate: copies over the originals, selected,
+    // and a snapshot, as the real one takes.
+    int nDuplicates = 0;
+    view.Commands().SetAction(ID_DUPLICATE, [&] {
+        ++nDuplicates;
         std::vector<CDrawRect*> copies;
         for (CDrawRect* p : params.m_selection)
             copies.push_back(p->Clone(params));
@@ -180,16 +180,21 @@ TEST_F(SelectTool, CtrlDragMovesCopiesMadeByCopyAndPasteWithoutTheirOwnSnapshots
             view.Select(p, true);
         TakeSnapshot(params);
     });
-    view.Commands().SetClipboardQuery([&] { return nCopies > 0; });
 
     Drag({20, 110}, {220, 110}, MK_CONTROL);
-    EXPECT_EQ(nCopies, 1);
+    EXPECT_EQ(nDuplicates, 1);
     ASSERT_EQ(params.m_buttons.size(), 4u);
     EXPECT_EQ(top->bounds, (CRect{10, 100, 90, 130}));
     EXPECT_EQ(params.m_buttons.back()->bounds, (CRect{210, 100, 290, 130}));
     EXPECT_EQ(params.m_selection, std::vector<CDrawRect*>{params.m_buttons.back().get()});
+    // The release's snapshot only: the duplicate ran under the lock.
     EXPECT_EQ(Snapshots(), 2u);
     EXPECT_EQ(params.m_history.lockCount, 0);
+
+    // Copies made without moving are a change all the same.
+    Click(20, 110, MK_CONTROL);
+    EXPECT_EQ(params.m_buttons.size(), 5u);
+    EXPECT_EQ(Snapshots(), 3u);
 }
 
 TEST_F(SelectTool, CtrlDragWithoutClipboardCommandsMovesTheButtonItself) {

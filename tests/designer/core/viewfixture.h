@@ -44,12 +44,17 @@ struct CRecordingSheets : IDesignerSheets {
     }
     void RefreshActivePage() override { ++nRefreshes; }
     int ActiveMenuPage() const override { return nActivePage; }
+    void EditLabelBox(LabelBox box) override {
+        shown = Sheet::Menu;
+        editedBoxes.push_back(box);
+    }
 
     Sheet shown = Sheet::Applet;
     int nMenuShows = 0;
     int nAppletShows = 0;
     int nRefreshes = 0;
     int nActivePage = -1;
+    std::vector<LabelBox> editedBoxes;
 };
 
 class ViewFixture : public ::testing::Test {

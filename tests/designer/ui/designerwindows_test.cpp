@@ -4,6 +4,7 @@
 
 #include "tests/designer/ui/designerfixture.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QMenu>
 #include <QPushButton>
@@ -133,6 +134,8 @@ TEST_F(Windows, ResizingTheDesignWindowResizesTheAppletAndTheAppletPageReloads) 
 }
 
 TEST_F(Windows, PaletteShowsEveryCommandButtonInOrderWithIconTooltipAndPrompt) {
+    QGuiApplication::clipboard()->clear();
+    designWindow().UpdateCommandStates();
     EXPECT_EQ(palette().windowTitle(), "Palette");
     EXPECT_FALSE(palette().windowFlags() & Qt::WindowCloseButtonHint);
     const QList<QAction*> actions = palette().ToolBar().actions();
@@ -148,7 +151,8 @@ TEST_F(Windows, PaletteShowsEveryCommandButtonInOrderWithIconTooltipAndPrompt) {
         EXPECT_FALSE(pAction->icon().isNull()) << layout[i];
         EXPECT_EQ(pAction->toolTip().toStdString(), pCommand->Tooltip()) << layout[i];
         EXPECT_EQ(pAction->statusTip().toStdString(), pCommand->Prompt()) << layout[i];
-        // Only the tools and the preview work yet; the rest are there, disabled.
+        // With nothing selected, copied or done yet, only the tools and the preview can run;
+        // the rest are there, disabled.
         const bool bWorks =
             layout[i] == ID_TOOL_SELECT || layout[i] == ID_TOOL_BUTTON || layout[i] == ID_PREVIEW;
         EXPECT_EQ(pAction->isEnabled(), bWorks) << layout[i];

@@ -1,12 +1,17 @@
 // Pictures of the designer for people to look at: a three-button design with one button
 // selected, the palette, and the dialog with the applet's sheet, each as its own PNG and all
-// three together as they stand on a desktop. Written into the build's screenshots folder.
+// three together as they stand on a desktop; the context menu over the design window with the
+// palette's states after a selection. Written into the build's screenshots folder.
 
 #include "tests/designer/ui/designerfixture.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QMenu>
 #include <QPainter>
+#include <QTimer>
 
+#include "designer/core/undosnapshot.h"
 #include "model/ui/appletpropertysheet.h"
 
 using namespace tb;
@@ -66,4 +71,48 @@ TEST_F(DesignerFixture, ScreenshotsOfTheDesignerWithThreeButtons) {
     painter.drawImage(2 * nGap + dialogShot.width(), nTop, windowShot);
     painter.end();
     EXPECT_TRUE(desktop.save(ShotPath("designer.png")));
+}
+
+TEST_F(DesignerFixture, ScreenshotsOfTheContextMenuAndThePaletteAfterASelection) {
+    QGuiApplication::clipboard()->clear();
+    ResetUndoHistory(applet());
+    Drag({160, 60}, {160, 70}); // a change to undo: News 10 lower
+    const QPoint at(170, 70);
+    QImage menuShot;
+    QImage windowShot;
+    QImage paletteShot;
+    QTimer::singleShot(0, [&] {
+        auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(pMenu, nullptr);
+        QCoreApplication::processEvents();
+        menuShot = pMenu->grab().toImage();
+        windowShot = Framed(designWindow());
+        paletteShot = Framed(palette());
+        pMenu->close();
+    });
+    // The right button on News: it alone is selected, nothing is on the clipboard.
+    QTest::mouseClick(&view(), Qt::RightButton, {}, at);
+    ASSERT_FALSE(menuShot.isNull());
+
+    // The palette on top; below it the design window with the menu open where it was pressed.
+    const int nGap = 16;
+    const QPoint menuAt(nGap + 1 + at.x(), paletteShot.height() + 2 * nGap + 24 + at.y());
+    const int nWidth = std::max({paletteShot.width() + 2 * nGap, windowShot.width() + 2 * nGap,
+                                 menuAt.x() + menuShot.width() + nGap});
+    const int nHeight = std::max(paletteShot.height() + windowShot.height() + 3 * nGap,
+                                 menuAt.y() + menuShot.height() + nGap);
+    QImage desktop(nWidth, nHeight, QImage::Format_RGB32);
+    desktop.fill(QColor(0xd8, 0xdd, 0xe3));
+    QPainter painter(&desktop);
+    painter.drawImage(nGap, nGap, paletteShot);
+    painter.drawImage(nGap, paletteShot.height() + 2 * nGap, windowShot);
+    painter.drawImage(menuAt, menuShot);
+    painter.end();
+    EXPECT_TRUE(desktop.save(ShotPath("designer-context-menu.png")));
+
+    // Two selected: alignment and sizing come on, stacking goes off.
+    QTest::mouseClick(&view(), Qt::LeftButton, Qt::ShiftModifier, {40, 60});
+    ASSERT_EQ(applet().m_selection.size(), 2u);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Framed(palette()).save(ShotPath("designer-palette-two-selected.png")));
 }
