@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "benchmarks/benchtable.h"
+#include "benchmarks/viewstandins.h"
 #include "designer/ui/drawview.h"
 #include "model/appletparameters.h"
 #include "model/drawrect.h"
@@ -25,16 +26,6 @@ namespace {
 using tb::bench::CBenchStep;
 
 constexpr int kAppletSide = 1200;
-
-// No property sheet: buttons paint in the normal state.
-class CNoSheets : public tb::IDesignerSheets {
-public:
-    void ShowMenuSheet() override {}
-    void ShowAppletSheet() override {}
-    void RefreshActivePage() override {}
-    int ActiveMenuPage() const override { return -1; }
-    void EditLabelBox(tb::LabelBox) override {}
-};
 
 // Buttons of 80 x 30 with two-line labels and gradient faces spread evenly over the applet,
 // overlapping where there are many of them.
@@ -56,7 +47,7 @@ void BuildCanvas(CAppletParameters& applet, int nButtons) {
 
 struct CViewContext {
     CAppletParameters applet;
-    CNoSheets sheets;
+    tb::bench::CNoSheets sheets;
     std::unique_ptr<tb::CDrawView> pView;
     int nDx = 1;
     int nSink = 0; // keeps the canvas step's picture from being thrown away unseen

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "benchmarks/designbuilder.h"
+#include "benchmarks/viewstandins.h"
 #include "designer/core/buttonclipboard.h"
 #include "designer/core/drawviewcore.h"
 #include "designer/core/editcommands.h"
@@ -25,29 +26,6 @@
 #include "platform/core/numfmt.h"
 
 namespace {
-
-class CNoWindow : public tb::IViewWindow {
-public:
-    void InvalidateClient(const CRect&) override {}
-    void InvalidateWholeClient() override {}
-    void SetCapture() override { m_bCaptured = true; }
-    void ReleaseCapture() override { m_bCaptured = false; }
-    bool HasCapture() const override { return m_bCaptured; }
-    void SetViewCursor(tb::ViewCursor) override {}
-    void ShowFocusRect(const CRect*) override {}
-
-private:
-    bool m_bCaptured = false;
-};
-
-class CNoSheets : public tb::IDesignerSheets {
-public:
-    void ShowMenuSheet() override {}
-    void ShowAppletSheet() override {}
-    void RefreshActivePage() override {}
-    int ActiveMenuPage() const override { return -1; }
-    void EditLabelBox(tb::LabelBox) override {}
-};
 
 // A "VmHWM:" style line of /proc/self/status in kB; -1 when there is none.
 long StatusKb(const std::string& key) {
@@ -95,8 +73,8 @@ int main(int argc, char** argv) {
     applet.m_nWidth = 1200;
     applet.m_nHeight = 1200;
     tb::bench::BuildDesign(applet, nButtons);
-    CNoWindow window;
-    CNoSheets sheets;
+    tb::bench::CNoWindow window;
+    tb::bench::CNoSheets sheets;
     tb::CDrawViewCore view(applet, window, sheets);
     view.SetActive(true);
     tb::CMemoryClipboard clipboard;

@@ -280,28 +280,30 @@ TEST_F(Editing, CtrlDragDuplicatesThroughTheClipboardAndTheDragMovesTheCopies) {
     EXPECT_EQ(params.m_history.lockCount, 0);
     ASSERT_TRUE(Run(ID_UNDO));
     EXPECT_EQ(params.m_buttons.size(), 3u);
+
+    // Copies made without moving the mouse are an undo step all the same.
+    Click(110, 20, MK_CONTROL);
+    EXPECT_EQ(params.m_buttons.size(), 4u);
+    EXPECT_EQ(At(3)->bounds, At(1)->bounds);
+    EXPECT_EQ(Snapshots(), 2u);
 }
 
 TEST_F(Editing, EveryCommandWhoseRuleFailsDoesNothing) {
-    // For each rule, a state in which it fails: the selection, the clipboard or the history.
+    // For each rule, a state in which it fails: the selection, the clipboard or the history;
+    // the buttons go last.
+    const auto selectTwo = [this] { SelectInOrder({home, news}); };
     struct {
         CommandRule rule;
         std::function<void()> arrange;
     } const states[] = {
         {CommandRule::HasSelection, [this] { view.Select(nullptr); }},
-        {CommandRule::OneSelected,
-         [this] {
-             SelectInOrder({home, news});
-         }},
+        {CommandRule::OneSelected, selectTwo},
         {CommandRule::TwoSelected, [this] { view.Select(home); }},
-        {CommandRule::ThreeSelected,
-         [this] {
-             SelectInOrder({home, news});
-         }},
+        {CommandRule::ThreeSelected, selectTwo},
         {CommandRule::ClipboardOffersButtons, [this] { clipboard.SetText("text"); }},
         {CommandRule::CanUndo, [this] { ResetUndoHistory(params); }},
         {CommandRule::CanRedo, [this] { params.m_history.redoList.clear(); }},
-        {CommandRule::HasObjects, [this] { params.DeleteContents(); }}, // last: the buttons go
+        {CommandRule::HasObjects, [this] { params.DeleteContents(); }},
     };
     ExpectUi ui;
     for (const auto& state : states) {
