@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "model/drawrect.h"
 
@@ -42,6 +43,20 @@ void Shift(CRect& r, const CAxisEdges& axis, int64_t distance) {
 void NormalizeAll(const std::vector<CDrawRect*>& selection) {
     for (CDrawRect* p : selection)
         p->bounds.NormalizeRect();
+}
+
+// Each place in turn takes the lowest edge still unsorted (the earliest of equal ones) by
+// swapping with it. Unlike a stable sort, a swap may carry a button past one with the same
+// edge: the order of equal buttons, and so which one is first, is this sort's.
+void SelectionSortByEdge(std::vector<CDrawRect*>& selection, Coordinate edge) {
+    for (size_t i = 0; i + 1 < selection.size(); ++i) {
+        size_t lowest = i;
+        for (size_t j = i + 1; j < selection.size(); ++j) {
+            if (selection[j]->bounds.*edge < selection[lowest]->bounds.*edge)
+                lowest = j;
+        }
+        std::swap(selection[i], selection[lowest]);
+    }
 }
 
 } // namespace
@@ -86,9 +101,7 @@ bool SpaceEvenly(std::vector<CDrawRect*>& selection, Axis axis) {
     const CAxisEdges& edges = EdgesOf(axis);
     // The list itself is reordered: the leftmost (topmost) button becomes the first selected,
     // the one the alignment commands line up with next.
-    std::stable_sort(selection.begin(), selection.end(), [&edges](CDrawRect* a, CDrawRect* b) {
-        return a->bounds.*edges.low < b->bounds.*edges.low;
-    });
+    SelectionSortByEdge(selection, edges.low);
 
     int64_t next = selection.front()->bounds.*edges.high;
     const int64_t last = selection.back()->bounds.*edges.low;

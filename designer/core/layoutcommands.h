@@ -23,10 +23,10 @@ bool AlignToFirst(const std::vector<CDrawRect*>& selection, Edge edge);
 // Gives every other button the first button's width and/or height, keeping its left and top
 // edges (two or more).
 bool MatchFirstSize(const std::vector<CDrawRect*>& selection, Extent extent);
-// Sorts the selection along the axis (left or top edges ascending, equal edges keeping their
-// order), so that the first selected becomes the leftmost or topmost, then places the buttons
-// between the outer two with equal gaps (three or more). A gap that does not divide evenly is
-// truncated toward zero; overlapping buttons give a negative gap.
+// Sorts the selection along the axis (left or top edges ascending, by a selection sort that
+// swaps entries), so that the first selected becomes the leftmost or topmost, then places
+// the buttons between the outer two with equal gaps (three or more). A gap that does not
+// divide evenly is truncated toward zero; overlapping buttons give a negative gap.
 bool SpaceEvenly(std::vector<CDrawRect*>& selection, Axis axis);
 // Moves the selection as a whole so that its bounding box lies in the middle of the applet's
 // extent along the axis (its width or height); one or more.

@@ -93,13 +93,27 @@ TEST_F(Layout, AlignLeftAfterSpaceAcrossLinesUpWithTheLeftmostButton) {
     EXPECT_EQ(c->bounds, (CRect{10, 70, 50, 90}));
 }
 
-TEST_F(Layout, SpaceAcrossWithEqualLeftEdgesKeepsTheirSelectionOrder) {
+TEST_F(Layout, SpaceAcrossSortsBySwappingSoEqualEdgesMayChangePlaces) {
     CDrawRect* a = AddButton({40, 0, 60, 20});
     CDrawRect* b = AddButton({40, 30, 50, 50});
     CDrawRect* c = AddButton({0, 60, 20, 80});
-    SelectInOrder({a, b, c});
+    CDrawRect* d = AddButton({40, 90, 45, 110});
+    // c swaps with a, which lands behind b; then b, d and a keep their places (no smaller edge
+    // follows them). A stable sort would give c, a, b, d.
+    SelectInOrder({a, b, c, d});
     ASSERT_TRUE(Run(ID_SPACE_ACROSS));
-    EXPECT_EQ(params.m_selection, (std::vector<CDrawRect*>{c, a, b}));
+    EXPECT_EQ(params.m_selection, (std::vector<CDrawRect*>{c, b, a, d}));
+    // A = 20 (c's right), Z = 40 (d's left), S = 10 + 20 = 30: gap = (40 - 30 - 20) / 3 = -3.
+    EXPECT_EQ(b->bounds, (CRect{17, 30, 27, 50}));
+    EXPECT_EQ(a->bounds, (CRect{24, 0, 44, 20}));
+    EXPECT_EQ(d->bounds, (CRect{40, 90, 45, 110}));
+
+    // Equal edges that no swap passes keep their order.
+    b->bounds = {50, 30, 60, 50};
+    a->bounds = {50, 0, 70, 20};
+    SelectInOrder({b, c, a});
+    ASSERT_TRUE(Run(ID_SPACE_ACROSS));
+    EXPECT_EQ(params.m_selection, (std::vector<CDrawRect*>{c, b, a}));
 }
 
 TEST_F(Layout, CentringPutsTheSelectionsBoxInTheMiddleOfTheApplet) {
