@@ -109,7 +109,15 @@ TEST_F(Editing, DamagedClipboardContentInsertsNothingAndSaysWhyOnce) {
     SelectInOrder({home, news});
     ASSERT_TRUE(Run(ID_EDIT_COPY));
     const std::string good = clipboard.GetButtons().value();
+    // Copied by an older run, whose buttons were archived under another schema, and by a
+    // program that put a class of its own under the buttons' format.
+    std::string older = good;
+    older[4] = '\x01';
+    std::string foreign = good;
+    foreign.replace(8, 9, "CNoteItem");
     std::vector<std::string> damaged = {
+        older,
+        foreign,
         good.substr(0, good.size() - 1), // truncated by one byte
         good.substr(0, good.size() / 2), // truncated in the middle
         good + '\0',                     // more than its buttons
@@ -138,6 +146,11 @@ TEST_F(Editing, DamagedClipboardContentInsertsNothingAndSaysWhyOnce) {
         EXPECT_EQ(Design(), before) << bytes.size();
         EXPECT_EQ(params.m_selection, std::vector<CDrawRect*>{contact});
         EXPECT_EQ(Snapshots(), 1u);
+        // The reason names what is wrong where the archive can tell.
+        if (bytes == older)
+            EXPECT_TRUE(ui.calls()[0].text.ends_with("another version of \"CDrawRect\"."));
+        if (bytes == foreign)
+            EXPECT_TRUE(ui.calls()[0].text.ends_with("unknown class \"CNoteItem\"."));
     }
 }
 

@@ -222,11 +222,14 @@ TEST_F(EditWindow, RefusedPastesLeaveTheDesignAsItWasAndSayWhy) {
         EXPECT_FALSE(PaletteEnabled(ID_EDIT_PASTE));
         Key(Qt::Key_V);
     }
-    // Under the buttons' own type but damaged: one message each, nothing inserted.
+    // Under the buttons' own type but from an older run (another schema) or damaged: one
+    // message each, nothing inserted.
+    QByteArray older = good;
+    older[4] = '\x01';
     QByteArray noise(512, '\0');
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919 + 13) % 251);
-    for (const QByteArray& bytes : {good.left(good.size() - 3), good.left(5), noise}) {
+    for (const QByteArray& bytes : {older, good.left(good.size() - 3), good.left(5), noise}) {
         ExpectUi ui;
         ui.Expect(UiAnswer::Message(IDOK));
         PutOnClipboard(ButtonMimeType(), bytes);

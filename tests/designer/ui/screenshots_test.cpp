@@ -1,7 +1,8 @@
 // Pictures of the designer for people to look at: a three-button design with one button
 // selected, the palette, and the dialog with the applet's sheet, each as its own PNG and all
 // three together as they stand on a desktop; the context menu over the design window with the
-// palette's states after a selection. Written into the build's screenshots folder.
+// palette's states after a selection, and again after spacing, a Ctrl+drag copy and an undo.
+// Written into the build's screenshots folder.
 
 #include "tests/designer/ui/designerfixture.h"
 
@@ -41,6 +42,43 @@ QImage Framed(QWidget& window) {
     return framed;
 }
 
+// The palette on top and below it the design window with its context menu open where the
+// right button was pressed at `at`.
+QImage DesktopWithContextMenu(CPreviewWnd& window, CPaletteWnd& palette, CDrawView& view,
+                              QPoint at) {
+    QImage menuShot;
+    QImage windowShot;
+    QImage paletteShot;
+    QTimer::singleShot(0, [&] {
+        auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!pMenu)
+            return;
+        QCoreApplication::processEvents();
+        menuShot = pMenu->grab().toImage();
+        windowShot = Framed(window);
+        paletteShot = Framed(palette);
+        pMenu->close();
+    });
+    QTest::mouseClick(&view, Qt::RightButton, {}, at);
+    if (menuShot.isNull())
+        return {};
+
+    const int nGap = 16;
+    const QPoint menuAt(nGap + 1 + at.x(), paletteShot.height() + 2 * nGap + 24 + at.y());
+    const int nWidth = std::max({paletteShot.width() + 2 * nGap, windowShot.width() + 2 * nGap,
+                                 menuAt.x() + menuShot.width() + nGap});
+    const int nHeight = std::max(paletteShot.height() + windowShot.height() + 3 * nGap,
+                                 menuAt.y() + menuShot.height() + nGap);
+    QImage desktop(nWidth, nHeight, QImage::Format_RGB32);
+    desktop.fill(QColor(0xd8, 0xdd, 0xe3));
+    QPainter painter(&desktop);
+    painter.drawImage(nGap, nGap, paletteShot);
+    painter.drawImage(nGap, paletteShot.height() + 2 * nGap, windowShot);
+    painter.drawImage(menuAt, menuShot);
+    painter.end();
+    return desktop;
+}
+
 } // namespace
 
 TEST_F(DesignerFixture, ScreenshotsOfTheDesignerWithThreeButtons) {
@@ -77,37 +115,10 @@ TEST_F(DesignerFixture, ScreenshotsOfTheContextMenuAndThePaletteAfterASelection)
     QGuiApplication::clipboard()->clear();
     ResetUndoHistory(applet());
     Drag({160, 60}, {160, 70}); // a change to undo: News 10 lower
-    const QPoint at(170, 70);
-    QImage menuShot;
-    QImage windowShot;
-    QImage paletteShot;
-    QTimer::singleShot(0, [&] {
-        auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(pMenu, nullptr);
-        QCoreApplication::processEvents();
-        menuShot = pMenu->grab().toImage();
-        windowShot = Framed(designWindow());
-        paletteShot = Framed(palette());
-        pMenu->close();
-    });
     // The right button on News: it alone is selected, nothing is on the clipboard.
-    QTest::mouseClick(&view(), Qt::RightButton, {}, at);
-    ASSERT_FALSE(menuShot.isNull());
-
-    // The palette on top; below it the design window with the menu open where it was pressed.
-    const int nGap = 16;
-    const QPoint menuAt(nGap + 1 + at.x(), paletteShot.height() + 2 * nGap + 24 + at.y());
-    const int nWidth = std::max({paletteShot.width() + 2 * nGap, windowShot.width() + 2 * nGap,
-                                 menuAt.x() + menuShot.width() + nGap});
-    const int nHeight = std::max(paletteShot.height() + windowShot.height() + 3 * nGap,
-                                 menuAt.y() + menuShot.height() + nGap);
-    QImage desktop(nWidth, nHeight, QImage::Format_RGB32);
-    desktop.fill(QColor(0xd8, 0xdd, 0xe3));
-    QPainter painter(&desktop);
-    painter.drawImage(nGap, nGap, paletteShot);
-    painter.drawImage(nGap, paletteShot.height() + 2 * nGap, windowShot);
-    painter.drawImage(menuAt, menuShot);
-    painter.end();
+    const QImage desktop =
+        DesktopWithContextMenu(designWindow(), palette(), view(), QPoint(170, 70));
+    ASSERT_FALSE(desktop.isNull());
     EXPECT_TRUE(desktop.save(ShotPath("designer-context-menu.png")));
 
     // Two selected: alignment and sizing come on, stacking goes off.
@@ -115,4 +126,26 @@ TEST_F(DesignerFixture, ScreenshotsOfTheContextMenuAndThePaletteAfterASelection)
     ASSERT_EQ(applet().m_selection.size(), 2u);
     QCoreApplication::processEvents();
     EXPECT_TRUE(Framed(palette()).save(ShotPath("designer-palette-two-selected.png")));
+}
+
+TEST_F(DesignerFixture, ScreenshotsAfterSpacingACtrlDragAndAnUndo) {
+    QGuiApplication::clipboard()->clear();
+    ResetUndoHistory(applet());
+    // Contact pulled right, then all three spaced evenly across again.
+    Drag({230, 60}, {240, 60});
+    QTest::keyClick(&view(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&view(), Qt::Key_Right, Qt::AltModifier);
+    // A copy of Home dragged below the row, the drag undone and redone: Undo and Paste on.
+    Click({10, 10});
+    Drag({30, 60}, {30, 95}, Qt::ControlModifier);
+    ASSERT_EQ(applet().m_buttons.size(), 4u);
+    QTest::keyClick(&view(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&view(), Qt::Key_Y, Qt::ControlModifier);
+    ASSERT_EQ(applet().m_buttons.size(), 4u);
+    QCoreApplication::processEvents();
+    // The right button on the copy, which has the clipboard's buttons to paste.
+    const QImage desktop =
+        DesktopWithContextMenu(designWindow(), palette(), view(), QPoint(40, 100));
+    ASSERT_FALSE(desktop.isNull());
+    EXPECT_TRUE(desktop.save(ShotPath("designer-after-editing.png")));
 }
