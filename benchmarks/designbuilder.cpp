@@ -71,8 +71,10 @@ int HtmlMenusPerButton(const CDesignShape& shape) {
 void BuildDesign(CAppletParameters& applet, int nButtons, const CDesignShape& shape) {
     const int nColumns = std::max(1, shape.nColumns);
     for (int b = 0; b < nButtons; ++b) {
-        const int nLeft = (b % nColumns) * shape.nCellWidth;
-        const int nTop = (b / nColumns) * shape.nCellHeight;
+        const int nCell = shape.nCellsPerLayer > 0 ? b % shape.nCellsPerLayer : b;
+        const int nShift = shape.nCellsPerLayer > 0 ? 3 * (b / shape.nCellsPerLayer) : 0;
+        const int nLeft = (nCell % nColumns) * shape.nCellWidth + nShift;
+        const int nTop = (nCell / nColumns) * shape.nCellHeight + nShift;
         const int nRight = nLeft + shape.nButtonWidth;
         const int nBottom = nTop + shape.nButtonHeight;
         const CRect rc =

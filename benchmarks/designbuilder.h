@@ -23,6 +23,9 @@ struct CDesignShape {
     int nCellHeight = 40;
     int nButtonWidth = 80;
     int nButtonHeight = 30;
+    // When positive, buttons beyond this many start again from the first cell, a few pixels
+    // further right and down, so that any number of buttons can share one canvas.
+    int nCellsPerLayer = 0;
 };
 
 // A grid of nButtons cells that fills a canvas of nWidth x nHeight pixels, each button a few
