@@ -2,19 +2,24 @@
 // A string-to-string map that iterates in the order of a 17-bucket chained hash table
 // (h = 33 * h + signed byte; buckets ascending; newest key first within a bucket; replacing a
 // value keeps the key where it is). Widget files list their entries in that order, so keeping
-// it makes our files byte-identical to those the component has always written. Lookup is a
-// real hash lookup and every operation is O(1), whatever the number of keys.
+// it makes our files byte-identical to those the component has always written.
+//
+// The entries lie in one vector, linked into their bucket's order; an open-addressing table of
+// positions finds them by key. New entries are taken into that table in one sweep at the next
+// lookup rather than one by one, so that filling a large map (reading a file, storing a
+// design) does not wait on the table's memory once per key. A lookup costs one hash and
+// usually one probe, whatever the number of keys, and a map of a few hundred thousand entries
+// is a handful of allocations besides the texts themselves.
 
 #include "model/parametermap.h"
 
 #include <array>
 #include <cstdint>
 #include <iterator>
-#include <list>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace tb {
 
@@ -25,11 +30,11 @@ uint32_t HashOrderHash(std::string_view key);
 unsigned HashOrderBucket(std::string_view key);
 
 class CHashOrderMap : public IParameterMap {
-    using Entry = std::pair<const std::string, std::string>;
-    using Bucket = std::list<Entry>;
+    static constexpr uint32_t kNone = UINT32_MAX; // no entry
 
 public:
     static constexpr unsigned kBucketCount = 17;
+    using Entry = std::pair<std::string, std::string>;
 
     class const_iterator {
     public:
@@ -40,48 +45,45 @@ public:
         using reference = const Entry&;
 
         const_iterator() = default;
-        reference operator*() const { return *m_it; }
-        pointer operator->() const { return &*m_it; }
+        reference operator*() const;
+        pointer operator->() const { return &**this; }
         const_iterator& operator++();
         const_iterator operator++(int) {
             const_iterator old = *this;
             ++*this;
             return old;
         }
-        bool operator==(const const_iterator& other) const {
-            return m_nBucket == other.m_nBucket && m_it == other.m_it;
-        }
+        bool operator==(const const_iterator& other) const { return m_nEntry == other.m_nEntry; }
 
     private:
         friend class CHashOrderMap;
-        const_iterator(const std::array<Bucket, kBucketCount>* pBuckets, unsigned nBucket,
-                       Bucket::const_iterator it);
+        const_iterator(const CHashOrderMap* pMap, unsigned nBucket);
         void SkipEmptyBuckets();
 
-        const std::array<Bucket, kBucketCount>* m_pBuckets = nullptr;
+        const CHashOrderMap* m_pMap = nullptr;
         unsigned m_nBucket = kBucketCount;
-        Bucket::const_iterator m_it{};
+        uint32_t m_nEntry = kNone; // kNone at the end
     };
 
     CHashOrderMap() = default;
-    CHashOrderMap(const CHashOrderMap& other);
-    CHashOrderMap& operator=(const CHashOrderMap& other);
+    CHashOrderMap(const CHashOrderMap& other) = default;
+    CHashOrderMap& operator=(const CHashOrderMap& other) = default;
     CHashOrderMap(CHashOrderMap&& other) noexcept;
     CHashOrderMap& operator=(CHashOrderMap&& other) noexcept;
     ~CHashOrderMap() override = default;
 
-    // IParameterMap
+    // IParameterMap. Set and Erase invalidate iterators.
     void Clear() override;
-    void Set(const std::string& strKey, const std::string& strValue) override;
-    const std::string* Find(const std::string& strKey) const override;
-    size_t Size() const override { return m_index.size(); }
+    void Set(std::string_view key, std::string value) override;
+    const std::string* Find(std::string_view key) const override;
+    size_t Size() const override;
 
-    bool Contains(std::string_view key) const { return FindView(key) != nullptr; }
+    bool Contains(std::string_view key) const { return Find(key) != nullptr; }
     // The value, or the empty string when the key is missing (nothing is inserted).
     std::string Get(std::string_view key) const;
     // Removes the key; a later Set of it counts as a new insertion. False when missing.
     bool Erase(std::string_view key);
-    bool Empty() const { return m_index.empty(); }
+    bool Empty() const { return Size() == 0; }
 
     // Entries in file order.
     const_iterator begin() const;
@@ -91,11 +93,41 @@ public:
     bool SameEntries(const CHashOrderMap& other) const;
 
 private:
-    const std::string* FindView(std::string_view key) const;
+    struct CNode {
+        Entry entry;
+        size_t nHash;    // the lookup hash of the key
+        uint32_t nNewer; // neighbours in the bucket's order, kNone at either end
+        uint32_t nOlder;
+        uint8_t nBucket;
+        bool bGone; // replaced by a later Set of its key, or erased
+    };
 
-    std::array<Bucket, kBucketCount> m_buckets;
-    // Keys point into the list nodes, which never move while the entry lives.
-    std::unordered_map<std::string_view, Bucket::iterator> m_index;
+    // Takes the entries set since the last lookup into the table. A key set again gives its
+    // value to the entry that holds it, which keeps its place. What the map holds stays the
+    // same, which is why lookups that are const may do it.
+    void CatchUp() const;
+    // The slot that holds the key's entry, or the empty slot where it would go.
+    size_t SlotOf(std::string_view key, size_t nHash) const;
+    // A new table for nEntries entries, holding the entries already taken in.
+    void Resize(size_t nEntries) const;
+    void Link(uint32_t nEntry);
+    void Unlink(uint32_t nEntry) const;
+    void Remove(uint32_t nEntry) const;
+    // Removes the slot, moving later entries of its probe run back so lookups still find them.
+    void FreeSlot(size_t nSlot) const;
+    // Drops the entries that are gone, once they are as many as those that stay.
+    void CompactIfSparse() const;
+
+    mutable std::vector<CNode> m_entries;
+    // Per slot, 0 when empty, else the entry index + 1 with the high half of its lookup hash
+    // above it, so a probe reads an entry only when that half matches. A power of two in
+    // size, at most half full.
+    mutable std::vector<uint64_t> m_slots;
+    mutable std::array<uint32_t, kBucketCount> m_newest{kNone, kNone, kNone, kNone, kNone, kNone,
+                                                        kNone, kNone, kNone, kNone, kNone, kNone,
+                                                        kNone, kNone, kNone, kNone, kNone};
+    mutable size_t m_nTakenIn = 0; // entries [0, m_nTakenIn) are in the table or gone
+    mutable size_t m_nGone = 0;
 };
 
 } // namespace tb

@@ -14,10 +14,9 @@ std::string FieldAt(const std::vector<T>& items, int nIndex, Field field) {
 } // namespace
 
 std::string WidgetConfig::GetDescription(std::string_view key) {
-    std::string strKey(key);
-    if (const std::string* value = m_mapDescription.Find(strKey))
+    if (const std::string* value = m_mapDescription.Find(key))
         return *value;
-    m_mapDescription.Set(strKey, std::string());
+    m_mapDescription.Set(key, std::string());
     return std::string();
 }
 
@@ -30,7 +29,7 @@ bool WidgetConfig::HasDescription(std::string_view key) const {
 }
 
 void WidgetConfig::SetDescription(std::string_view key, std::string_view value) {
-    m_mapDescription.Set(std::string(key), std::string(value));
+    m_mapDescription.Set(key, std::string(value));
 }
 
 double WidgetConfig::GetLastUpdateTime() {

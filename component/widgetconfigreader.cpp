@@ -39,7 +39,7 @@ class CPartStream {
 public:
     explicit CPartStream(CLineReader& reader) : m_reader(reader) {}
 
-    const std::string& Line() const { return m_line; }
+    std::string_view Line() const { return m_line; }
     bool Next() { return m_reader.ReadLine(m_line); }
     bool LineIs(std::string_view marker) const { return tb::EqualsNoCase(m_line, marker); }
 
@@ -67,7 +67,7 @@ public:
 
 private:
     CLineReader& m_reader;
-    std::string m_line;
+    std::string_view m_line; // valid until the next line is read
 };
 
 void ReadMapPart(CPartStream& in, tb::CHashOrderMap& map, std::string_view begin,
@@ -77,7 +77,7 @@ void ReadMapPart(CPartStream& in, tb::CHashOrderMap& map, std::string_view begin
     while (!in.LineIs(end)) {
         std::string_view key, value;
         if (SplitKey(in.Line(), key, value))
-            map.Set(std::string(key), std::string(value));
+            map.Set(key, std::string(value));
         if (!in.Next())
             return;
     }
@@ -112,7 +112,7 @@ void ReadResourcePart(CPartStream& in, std::vector<ResourceEntry>& resources) {
             in.SkipFromCurrentTo(tb::kMarkerResourceEnd);
             return;
         }
-        while (in.Line().find('=') == std::string::npos)
+        while (in.Line().find('=') == std::string_view::npos)
             if (!in.Next())
                 return;
         ParseResourceLine(in.Line(), resources[i]);

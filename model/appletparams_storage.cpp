@@ -7,6 +7,7 @@
 #include "model/marquelitem.h"
 #include "model/menugeometry.h"
 #include "model/parametermap.h"
+#include "model/paramname.h"
 #include "model/storagelinks.h"
 #include "model/storagewalk.h"
 #include "model/storedvalues.h"
@@ -15,34 +16,24 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-const std::string kVersion = "Version";
-const std::string kWindowPosition = "WindowPosition";
-const std::string kApStyle = "ApStyle";
-const std::string kMisc = "Misc";
+constexpr std::string_view kVersion = "Version";
+constexpr std::string_view kWindowPosition = "WindowPosition";
+constexpr std::string_view kApStyle = "ApStyle";
+constexpr std::string_view kMisc = "Misc";
 
 // Deeper menus could not be archived for undo or the clipboard: the items of a menu at this
 // depth own sub-menus one level further down, the last level an archive loads.
 constexpr int kMaxMenuDepth = CArchive::kMaxLoadNesting - 2;
 
-std::string MenuKey(const char* prefix, int nMenu) {
-    return prefix + tb::FormatInt(nMenu);
-}
-
-std::string ItemKey(int nMenu, int nPosition) {
-    std::string key = "I" + tb::FormatInt(nMenu);
-    key += '-';
-    key += tb::FormatInt(nPosition);
-    return key;
-}
-
 // Storing under low memory: a value that cannot be stored is skipped.
-void StoreValue(IParameterMap& map, const std::string& key, const std::string& value) {
+void StoreValue(IParameterMap& map, std::string_view key, std::string value) {
     try {
-        map.Set(key, value);
+        map.Set(key, std::move(value));
     } catch (const std::bad_alloc&) {
     }
 }
@@ -51,18 +42,18 @@ class CParameterSink : public tb::IStorageWalkSink {
 public:
     explicit CParameterSink(IParameterMap& map) : m_map(map) {}
     void OnMenu(int nMenu, const CMarquel& menu) override {
-        StoreValue(m_map, MenuKey("MStyle-", nMenu), tb::MenuValue(menu));
-        StoreValue(m_map, MenuKey("IStyle-", nMenu), tb::StateValue(menu));
+        StoreValue(m_map, tb::CParamName("MStyle-", nMenu).View(), tb::MenuValue(menu));
+        StoreValue(m_map, tb::CParamName("IStyle-", nMenu).View(), tb::StateValue(menu));
     }
     void OnItem(int nMenu, int nPosition, CMarquelItem& item) override {
-        StoreValue(m_map, ItemKey(nMenu, nPosition), tb::ItemValue(item));
+        StoreValue(m_map, tb::CParamName(nMenu, nPosition).View(), tb::ItemValue(item));
     }
 
 private:
     IParameterMap& m_map;
 };
 
-std::string_view ValueOr(const IParameterMap& map, const std::string& key,
+std::string_view ValueOr(const IParameterMap& map, std::string_view key,
                          std::string_view defaultValue) {
     const std::string* pValue = map.Find(key);
     return pValue ? std::string_view(*pValue) : defaultValue;
@@ -118,16 +109,19 @@ CStoredMenus ReadStoredMenus(const IParameterMap& map, const tb::CValueFields& l
     stored.menus.reserve(nMenus);
     for (int j = 0; j < nMenus; ++j) {
         auto pMenu = std::make_unique<CMarquel>();
-        tb::ReadMenuValue(*pMenu, ValueOr(map, MenuKey("MStyle-", j), tb::kDefaultMenuValue));
-        tb::ReadStateValue(*pMenu, ValueOr(map, MenuKey("IStyle-", j), tb::kDefaultStateValue));
+        tb::ReadMenuValue(*pMenu,
+                          ValueOr(map, tb::CParamName("MStyle-", j).View(), tb::kDefaultMenuValue));
+        tb::ReadStateValue(
+            *pMenu, ValueOr(map, tb::CParamName("IStyle-", j).View(), tb::kDefaultStateValue));
         size_t nCount = static_cast<size_t>(std::max(0, links.Int(j + 1)));
         nCount = std::min(nCount, nItemBudget);
         nItemBudget -= nCount;
         pMenu->m_items.reserve(nCount);
         for (size_t k = 1; k <= nCount; ++k) {
-            auto pItem = std::make_unique<CMarquelItem>("Button");
+            // Sub-menus come with the links; items the links give none get a new one then.
+            auto pItem = CMarquelItem::WithoutSubMenu("Button");
             // A missing item value leaves the new item as constructed.
-            if (const std::string* pValue = map.Find(ItemKey(j, static_cast<int>(k))))
+            if (const std::string* pValue = map.Find(tb::CParamName(j, static_cast<int>(k)).View()))
                 tb::ReadItemValue(*pItem, *pValue, strBaseFolder);
             stored.items.push_back(pItem.get());
             stored.itemOwner.push_back(j);
@@ -154,6 +148,9 @@ std::vector<tb::CStorageLink> ReadLinkEntries(const tb::CValueFields& links, int
 void PlaceMenus(CAppletParameters& applet, CStoredMenus& stored, const tb::CStorageLinkPlan& plan) {
     for (const tb::CStorageLink& link : plan.itemLinks)
         stored.items[link.nItem]->SetSubMenu(std::move(stored.menus[link.nMenu]));
+    for (CMarquelItem* pItem : stored.items)
+        if (!pItem->m_pSubMenu)
+            pItem->SetSubMenu(std::make_unique<CMarquel>());
     for (int m : plan.topLevel) {
         std::unique_ptr<CMarquel>& pMenu = stored.menus[m];
         pMenu->m_strName = "top-level";

@@ -13,6 +13,12 @@ std::unique_ptr<CObject> CMarquelItem::CreateObject() {
 CMarquelItem::CMarquelItem(const std::string& label)
     : m_strLabel(label), m_pSubMenu(std::make_unique<CMarquel>(0, "Brisko")) {}
 
+CMarquelItem::CMarquelItem(const std::string& label, CNoSubMenu) : m_strLabel(label) {}
+
+std::unique_ptr<CMarquelItem> CMarquelItem::WithoutSubMenu(const std::string& label) {
+    return std::unique_ptr<CMarquelItem>(new CMarquelItem(label, CNoSubMenu{}));
+}
+
 CMarquelItem::CMarquelItem(const CMarquelItem& src)
     : CObject(src), m_strLabel(src.m_strLabel), m_strDescription(src.m_strDescription),
       m_strImageNormal(src.m_strImageNormal), m_strImageOver(src.m_strImageOver),

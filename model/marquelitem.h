@@ -19,6 +19,9 @@ public:
     // Sets the label, leaves every other text empty, creates an empty sub-menu named
     // "Brisko" and makes the item visible.
     explicit CMarquelItem(const std::string& label = "Button");
+    // The same without the sub-menu, for readers that attach the stored one at once (every
+    // item must have one before anyone else sees it).
+    static std::unique_ptr<CMarquelItem> WithoutSubMenu(const std::string& label);
     // Deep copy; the five web paths are not copied (the copy's are empty), since they record
     // where the source was published.
     CMarquelItem(const CMarquelItem& src);
@@ -47,4 +50,8 @@ public:
     std::string m_strUrl;
     std::unique_ptr<CMarquel> m_pSubMenu;
     int m_bVisible = 1;
+
+private:
+    struct CNoSubMenu {};
+    CMarquelItem(const std::string& label, CNoSubMenu);
 };

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <string_view>
+#include <utility>
 
 class IParameterMap {
 public:
@@ -12,9 +14,9 @@ public:
 
     virtual void Clear() = 0;
     // Inserts or replaces.
-    virtual void Set(const std::string& strName, const std::string& strValue) = 0;
+    virtual void Set(std::string_view strName, std::string strValue) = 0;
     // The stored value, or null when the name is missing. Names are case-sensitive.
-    virtual const std::string* Find(const std::string& strName) const = 0;
+    virtual const std::string* Find(std::string_view strName) const = 0;
     virtual size_t Size() const = 0;
 };
 
@@ -22,11 +24,11 @@ public:
 class CParameterMap : public IParameterMap {
 public:
     void Clear() override { m_values.clear(); }
-    void Set(const std::string& strName, const std::string& strValue) override {
-        m_values[strName] = strValue;
+    void Set(std::string_view strName, std::string strValue) override {
+        m_values.insert_or_assign(std::string(strName), std::move(strValue));
     }
-    const std::string* Find(const std::string& strName) const override {
-        auto it = m_values.find(strName);
+    const std::string* Find(std::string_view strName) const override {
+        auto it = m_values.find(std::string(strName));
         return it == m_values.end() ? nullptr : &it->second;
     }
     size_t Size() const override { return m_values.size(); }

@@ -12,8 +12,12 @@ namespace tb {
 
 namespace {
 
-std::string StoredFile(std::string_view path) {
-    return StoredText(FileNamePart(path));
+// Base folder + the file-name part of field nPos, read where it lies when it holds no escape.
+std::string PathAt(const CValueFields& fields, size_t nPos, std::string_view strBaseFolder) {
+    const std::string_view stored = fields.Escaped(nPos);
+    if (stored.find('`') == std::string_view::npos)
+        return StoredFileToPath(stored, strBaseFolder);
+    return StoredFileToPath(UnescapeField(stored), strBaseFolder);
 }
 
 // Colours are written with "%d", so the few with the top bit set come out negative.
@@ -28,49 +32,46 @@ COLORREF Colour(const CValueFields& fields, size_t nPos) {
 } // namespace
 
 std::string StoredText(std::string_view text) {
-    if (text.find('\n') == std::string_view::npos)
-        return EscapeLabel(text);
-    std::string withCrLf;
-    withCrLf.reserve(text.size() + 8);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            withCrLf += '\r';
-        withCrLf += text[i];
-    }
-    return EscapeLabel(withCrLf);
+    std::string stored;
+    stored.reserve(text.size());
+    AppendEscapedText(stored, text);
+    return stored;
 }
 
 std::string StoredFileToPath(std::string_view strField, std::string_view strBaseFolder) {
     if (strField.empty())
         return std::string();
-    std::string path(strBaseFolder);
-    path += FileNamePart(strField);
+    const std::string_view name = FileNameView(strField);
+    std::string path;
+    path.reserve(strBaseFolder.size() + name.size());
+    path += strBaseFolder;
+    path += name;
     return path;
 }
 
 std::string AppletValue(const CAppletParameters& a) {
     std::string value;
     CFieldJoiner(value)
-        .Add(StoredText(a.m_strName))
+        .AddEscaped(a.m_strName)
         .AddInt(a.m_nAlign)
         .AddInt(a.m_nWidth)
         .AddInt(a.m_nHeight)
         .AddInt(ColourInt(a.m_crBack))
         .AddInt(ColourInt(a.m_crFade))
-        .Add(StoredFile(a.m_strBackImage))
+        .AddEscaped(FileNameView(a.m_strBackImage))
         .AddInt(a.m_nImageDisplay)
         .AddInt(a.m_nImageX)
         .AddInt(a.m_nImageY)
-        .Add(StoredFile(a.m_strBackAudio))
+        .AddEscaped(FileNameView(a.m_strBackAudio))
         .AddInt(a.m_nBackStyle)
         .AddInt(a.m_nBorderStyle)
         .AddInt(a.m_nBorderThick)
         .AddInt(ColourInt(a.m_crBorder))
-        .Add(StoredText(a.m_strWebPathBackImage))
-        .Add(StoredText(a.m_strWebPathBackAudio))
-        .Add(StoredText(a.m_strWebPath))
+        .AddEscaped(a.m_strWebPathBackImage)
+        .AddEscaped(a.m_strWebPathBackAudio)
+        .AddEscaped(a.m_strWebPath)
         .AddInt(a.m_bProgressBar)
-        .Add(StoredText(a.m_strLoadingMessage));
+        .AddEscaped(a.m_strLoadingMessage);
     return value;
 }
 
@@ -82,11 +83,11 @@ void ReadAppletValue(CAppletParameters& a, std::string_view value, std::string_v
     a.m_nHeight = f.Int(3);
     a.m_crBack = Colour(f, 4);
     a.m_crFade = Colour(f, 5);
-    a.m_strBackImage = StoredFileToPath(f.Text(6), base);
+    a.m_strBackImage = PathAt(f, 6, base);
     a.m_nImageDisplay = f.Int(7);
     a.m_nImageX = f.Int(8);
     a.m_nImageY = f.Int(9);
-    a.m_strBackAudio = StoredFileToPath(f.Text(10), base);
+    a.m_strBackAudio = PathAt(f, 10, base);
     a.m_nBackStyle = f.Int(11);
     a.m_nBorderStyle = f.Int(12);
     a.m_nBorderThick = f.Int(13);
@@ -114,7 +115,7 @@ std::string MenuValue(const CMarquel& m) {
         .AddInt(ColourInt(m.m_crMenuColor2))
         .AddInt(m.m_nMenuParam2)
         .AddInt(ColourInt(m.m_crMenuColor3))
-        .Add(StoredText(m.m_strName))
+        .AddEscaped(m.m_strName)
         .AddInt(m.m_bShow);
     return value;
 }
@@ -185,21 +186,21 @@ void ReadStateValue(CMarquel& m, std::string_view value) {
 std::string ItemValue(const CMarquelItem& item) {
     std::string value;
     CFieldJoiner(value)
-        .Add(StoredText(item.m_strLabel))
-        .Add(StoredText(item.m_strDescription))
-        .Add(StoredText(item.m_strUrl))
-        .Add(StoredText(item.m_strTarget))
-        .Add(StoredFile(item.m_strImageNormal))
-        .Add(StoredFile(item.m_strImageOver))
-        .Add(StoredFile(item.m_strImageClick))
-        .Add(StoredFile(item.m_strAudioOver))
-        .Add(StoredFile(item.m_strAudioClick))
+        .AddEscaped(item.m_strLabel)
+        .AddEscaped(item.m_strDescription)
+        .AddEscaped(item.m_strUrl)
+        .AddEscaped(item.m_strTarget)
+        .AddEscaped(FileNameView(item.m_strImageNormal))
+        .AddEscaped(FileNameView(item.m_strImageOver))
+        .AddEscaped(FileNameView(item.m_strImageClick))
+        .AddEscaped(FileNameView(item.m_strAudioOver))
+        .AddEscaped(FileNameView(item.m_strAudioClick))
         .AddInt(item.m_bVisible)
-        .Add(StoredText(item.m_strWebPathImageNormal))
-        .Add(StoredText(item.m_strWebPathImageOver))
-        .Add(StoredText(item.m_strWebPathImageClick))
-        .Add(StoredText(item.m_strWebPathAudioOver))
-        .Add(StoredText(item.m_strWebPathAudioClick));
+        .AddEscaped(item.m_strWebPathImageNormal)
+        .AddEscaped(item.m_strWebPathImageOver)
+        .AddEscaped(item.m_strWebPathImageClick)
+        .AddEscaped(item.m_strWebPathAudioOver)
+        .AddEscaped(item.m_strWebPathAudioClick);
     return value;
 }
 
@@ -209,11 +210,11 @@ void ReadItemValue(CMarquelItem& item, std::string_view value, std::string_view 
     item.m_strDescription = f.Text(1);
     item.m_strUrl = f.Text(2);
     item.m_strTarget = f.Text(3);
-    item.m_strImageNormal = StoredFileToPath(f.Text(4), base);
-    item.m_strImageOver = StoredFileToPath(f.Text(5), base);
-    item.m_strImageClick = StoredFileToPath(f.Text(6), base);
-    item.m_strAudioOver = StoredFileToPath(f.Text(7), base);
-    item.m_strAudioClick = StoredFileToPath(f.Text(8), base);
+    item.m_strImageNormal = PathAt(f, 4, base);
+    item.m_strImageOver = PathAt(f, 5, base);
+    item.m_strImageClick = PathAt(f, 6, base);
+    item.m_strAudioOver = PathAt(f, 7, base);
+    item.m_strAudioClick = PathAt(f, 8, base);
     item.m_bVisible = f.Int(9);
     item.m_strWebPathImageNormal = f.Text(10);
     item.m_strWebPathImageOver = f.Text(11);

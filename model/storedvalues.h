@@ -19,10 +19,11 @@ inline constexpr std::string_view kDefaultStateValue =
     "0,16777215,2,0,0,14,0,0,0,0,0,8421504,2,16777215,"
     "0,16777215,3,0,0,14,0,0,0,0,0,8421504,3,16777215,";
 
-// A text field as stored. Labels must be escaped so that CR LF and commas stay inside one
-// field; every other text goes through the same escape, since a comma in a description or a
-// line break in any text would otherwise shift the fields or split the widget file's line.
-// A lone LF (what a text edit here produces) is stored as a CR LF line break.
+// A text field as stored (AppendEscapedText). Labels must be escaped so that CR LF and
+// commas stay inside one field; every other text goes through the same escape, since a comma
+// in a description or a line break in any text would otherwise shift the fields or split the
+// widget file's line. A lone LF (what a text edit here produces) is stored as a CR LF line
+// break.
 std::string StoredText(std::string_view text);
 
 // Base folder + the file-name part of a stored file field; an empty field stays empty.

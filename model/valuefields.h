@@ -17,26 +17,46 @@ inline constexpr std::string_view kCommaEscape = "~@^`";
 
 // CR LF pairs become "|_#`", then commas become kCommaEscape.
 std::string EscapeLabel(std::string_view label);
+// The same, appended in one pass.
+void AppendEscapedLabel(std::string& out, std::string_view label);
+// As a label, but a lone LF (what a text edit here produces) is a line break too and becomes
+// "|_#`" like a CR LF pair.
+void AppendEscapedText(std::string& out, std::string_view text);
 
 // The inverse, in the reverse order: "~@^`" becomes a comma, then "|_#`" becomes CR LF.
 std::string UnescapeField(std::string_view field);
 
-// A value split once at its commas and then read by position (0-based). A position beyond
-// the last field reads as an empty text, or 0 as a number.
+// A value of comma-separated fields read by position (0-based). A position beyond the last
+// field reads as an empty text, or 0 as a number. Fields are found as they are asked for, and
+// asking in order (as every reader of a stored value does) reads the value once from start to
+// end; numbers are read where they lie, without a text of their own. The value must outlive
+// this object.
 class CValueFields {
 public:
-    explicit CValueFields(std::string_view value);
+    explicit CValueFields(std::string_view value) : m_value(value) {}
+    explicit CValueFields(const char* value) : CValueFields(std::string_view(value)) {}
+    explicit CValueFields(std::string&&) = delete; // would leave the fields dangling
 
     // Number of fields: the commas plus one, or 0 for an empty value.
-    size_t Count() const { return m_fields.size(); }
+    size_t Count() const;
     // The unescaped field.
     std::string Text(size_t nPos) const;
     // The unescaped field read with the C atoi rules.
     int Int(size_t nPos) const;
+    // The field as stored, escapes and all.
+    std::string_view Escaped(size_t nPos) const;
 
 private:
-    std::string m_strValue;
-    std::vector<std::pair<size_t, size_t>> m_fields; // offset and length in m_strValue
+    // Moves the cursor to field nPos; false when there is no such field.
+    bool SeekField(size_t nPos) const;
+    // Moves the cursor past the field it is in, from index nFrom of the value on.
+    void FinishField(size_t nFrom) const;
+
+    std::string_view m_value;
+    // The cursor: the field that starts at m_nStart (m_nStart beyond the value's end when
+    // the fields have run out).
+    mutable size_t m_nField = 0;
+    mutable size_t m_nStart = 0;
 };
 
 // Appends fields to a text the caller owns, so long values are built in one buffer. Fields
@@ -48,12 +68,21 @@ public:
 
     // The text as it stands (no escaping here: only labels are escaped, by the caller).
     CFieldJoiner& Add(std::string_view field);
+    // The text escaped as AppendEscapedText does.
+    CFieldJoiner& AddEscaped(std::string_view text);
     // "%d"
     CFieldJoiner& AddInt(long long nValue);
 
 private:
-    void BeginField();
-    void EndField();
+    void BeginField() {
+        if (!m_bTerminated && !m_bFirst)
+            m_strOut += ',';
+        m_bFirst = false;
+    }
+    void EndField() {
+        if (m_bTerminated)
+            m_strOut += ',';
+    }
 
     std::string& m_strOut;
     bool m_bTerminated;

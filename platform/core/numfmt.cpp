@@ -2,6 +2,7 @@
 
 #include "platform/core/asciitext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -10,23 +11,33 @@
 namespace tb {
 
 int AtoI(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && IsCSpace(text[i]))
-        ++i;
+    size_t nEnd;
+    return AtoI(text, nEnd);
+}
+
+int AtoI(std::string_view text, size_t& nEnd) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end && IsCSpace(*p))
+        ++p;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
     }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1; // saturate, keep scanning
+    // Saturates one past INT_MAX and keeps scanning, so INT_MIN itself still reads.
+    constexpr uint64_t kLimit = uint64_t(INT_MAX) + 1;
+    uint64_t value = 0;
+    for (; p != end; ++p) {
+        const unsigned digit = unsigned(static_cast<unsigned char>(*p)) - '0';
+        if (digit > 9)
+            break;
+        value = std::min(value * 10 + digit, kLimit);
     }
+    nEnd = size_t(p - text.data());
     if (negative)
-        return value > INT_MAX ? INT_MIN : -static_cast<int>(value);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+        return value == kLimit ? INT_MIN : -static_cast<int>(value);
+    return value == kLimit ? INT_MAX : static_cast<int>(value);
 }
 
 double AtoF(std::string_view text) {
@@ -64,9 +75,24 @@ double AtoF(std::string_view text) {
 }
 
 std::string FormatInt(long long value) {
-    char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    std::string text;
+    AppendInt(text, value);
+    return text;
+}
+
+void AppendInt(std::string& out, long long value) {
+    char buffer[24];
+    char* const end = buffer + sizeof buffer;
+    char* p = end;
+    unsigned long long magnitude = value < 0 ? 0ull - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
+    do {
+        *--p = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *--p = '-';
+    out.append(p, end);
 }
 
 std::string FormatFixed9(double value) {
@@ -88,12 +114,17 @@ int HexDigit(char c) {
 }
 
 std::string FormatHex2(unsigned value) {
+    std::string text;
+    AppendHex2(text, value);
+    return text;
+}
+
+void AppendHex2(std::string& out, unsigned value) {
     char buffer[16];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value, 16);
-    std::string text(buffer, result.ptr);
-    if (text.size() < 2)
-        text.insert(0, 2 - text.size(), '0');
-    return text;
+    if (result.ptr - buffer < 2)
+        out += '0';
+    out.append(buffer, result.ptr);
 }
 
 } // namespace tb

@@ -11,8 +11,12 @@ size_t LastSeparator(std::string_view path) {
 }
 
 std::string FileNamePart(std::string_view path) {
+    return std::string(FileNameView(path));
+}
+
+std::string_view FileNameView(std::string_view path) {
     size_t sep = LastSeparator(path);
-    return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
+    return sep == std::string_view::npos ? path : path.substr(sep + 1);
 }
 
 std::string FolderPart(std::string_view path) {

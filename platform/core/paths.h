@@ -12,6 +12,8 @@ size_t LastSeparator(std::string_view path);
 
 // The text after the last separator (the whole path when there is none).
 std::string FileNamePart(std::string_view path);
+// The same, as a view into path.
+std::string_view FileNameView(std::string_view path);
 
 // The text up to and including the last separator (empty when there is none).
 std::string FolderPart(std::string_view path);
