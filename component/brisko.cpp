@@ -5,16 +5,18 @@
 #include "component/savefailure.h"
 #include "model/gatherfiles.h"
 #include "model/storagewalk.h"
+#include "platform/core/folderlistings.h"
 #include "platform/core/paths.h"
 
 namespace {
 
 // Adds the entry for one file reference of the model, or clears a reference whose file is
 // gone so that neither the HTML nor the list names a missing file.
-void AddFileResource(WidgetConfig& config, std::string& strPath, const std::string& strWebPath) {
+void AddFileResource(WidgetConfig& config, tb::CFolderListings& folders, std::string& strPath,
+                     const std::string& strWebPath) {
     if (strPath.empty())
         return;
-    if (!tb::FileExists(strPath)) {
+    if (!folders.FileExists(strPath)) {
         strPath.clear();
         return;
     }
@@ -99,8 +101,10 @@ std::string CBrisko::GetPreviewPath() {
 void CBrisko::RebuildResourceList() {
     config.ClearResources();
     config.AddResource({tb::kAppletClassFile, tb::ComponentFolder() + "/", applet.m_strWebPath});
-    tb::ForEachFileReference(applet, [this](std::string& strPath, const std::string& strWebPath) {
-        AddFileResource(config, strPath, strWebPath);
+    // Large designs refer to many files in few folders: each is listed once per rebuild.
+    tb::CFolderListings folders;
+    tb::ForEachFileReference(applet, [&](std::string& strPath, const std::string& strWebPath) {
+        AddFileResource(config, folders, strPath, strWebPath);
     });
 }
 
