@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -153,7 +154,7 @@ bool CWidgetSession::CallString(DISPID dispid, std::string* value, std::string* 
                  DescribeFailure(r.hr, m_pDriver->LastException());
         return false;
     }
-    *value = r.value.bstrVal;
+    *value = std::move(r.value.bstrVal);
     return true;
 }
 

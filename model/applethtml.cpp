@@ -8,6 +8,7 @@
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "model/menugeometry.h"
+#include "model/paramname.h"
 #include "model/storagewalk.h"
 #include "model/valuefields.h"
 #include "platform/core/colorref.h"
@@ -23,13 +24,11 @@ constexpr std::string_view kClassFile = "tlwbtn.class";
 // Product and version, our notice, and the licence word: the applet checks all three.
 constexpr std::string_view kNotice = "Brisko2.0,Copyright Tallowby,Registered";
 constexpr std::string_view kSelfTarget = "_self";
-// Rough size of one button's lines, so that the text rarely has to grow.
-constexpr size_t kBytesPerButton = 700;
 
 void AppendColour(std::string& out, COLORREF cr) {
-    out += tb::FormatHex2(GetRValue(cr));
-    out += tb::FormatHex2(GetGValue(cr));
-    out += tb::FormatHex2(GetBValue(cr));
+    tb::AppendHex2(out, GetRValue(cr));
+    tb::AppendHex2(out, GetGValue(cr));
+    tb::AppendHex2(out, GetBValue(cr));
 }
 
 // A double quote would end the attribute early and turn the rest of the value into stray
@@ -95,7 +94,12 @@ private:
     CAppletParameters& m_applet;
     const std::string m_strPrefix;
     std::string& m_out;
-    std::string m_strName;  // scratch: parameter name
+    // The text is reserved once the first button's lines are written: they are measured up
+    // to the menu of the button after it, and the buttons from that one on are taken to need
+    // as much, the links included.
+    const CMarquel* m_pMeasuredUpTo = nullptr;
+    size_t m_nMeasureFrom = 0;
+    size_t m_nButtonsAfter = 0;
     std::string m_strValue; // scratch: parameter value
 };
 
@@ -112,7 +116,7 @@ void CHtmlWriter::AppendFileRef(std::string& value, const std::string& strPath) 
         return;
     // A file reference is an address too.
     AppendOneField(value, m_strPrefix, kUrlComma);
-    AppendOneField(value, tb::FileNamePart(strPath), kUrlComma);
+    AppendOneField(value, tb::FileNameView(strPath), kUrlComma);
 }
 
 void CHtmlWriter::WriteOpeningTag() {
@@ -125,9 +129,9 @@ void CHtmlWriter::WriteOpeningTag() {
     m_out += " code=\"";
     m_out += kClassFile;
     m_out += "\" align=\"baseline\" width=\"";
-    m_out += tb::FormatInt(m_applet.m_nWidth);
+    tb::AppendInt(m_out, m_applet.m_nWidth);
     m_out += "\" height=\"";
-    m_out += tb::FormatInt(m_applet.m_nHeight);
+    tb::AppendInt(m_out, m_applet.m_nHeight);
     m_out += "\">\r\n";
 }
 
@@ -144,14 +148,14 @@ void CHtmlWriter::WriteAppletStyle() {
     tb::CFieldJoiner(v, true).AddInt(a.m_nImageDisplay).AddInt(a.m_nImageX).AddInt(a.m_nImageY);
     AppendFileRef(v, a.m_strBackAudio);
     v += ',';
-    v += tb::FormatInt(a.m_nBackStyle);
-    v += tb::FormatInt(a.m_nBorderStyle);
+    tb::AppendInt(v, a.m_nBackStyle);
+    tb::AppendInt(v, a.m_nBorderStyle);
     v += ',';
-    v += tb::FormatInt(a.m_nBorderThick);
+    tb::AppendInt(v, a.m_nBorderThick);
     v += ',';
     AppendColour(v, a.m_crBorder);
     v += ',';
-    v += tb::FormatInt(a.m_bProgressBar);
+    tb::AppendInt(v, a.m_bProgressBar);
     v += ',';
     AppendOneField(v, a.m_strLoadingMessage, tb::kCommaEscape);
     WriteParam("ApStyle", v);
@@ -162,8 +166,8 @@ void CHtmlWriter::BuildMenuStyle(const CMarquel& m) {
     v.clear();
     AppendColour(v, m.m_crMenuColor);
     v += ',';
-    v += tb::FormatInt(m.m_nMenuStyle);
-    v += tb::FormatInt(m.m_nMenuStyle2);
+    tb::AppendInt(v, m.m_nMenuStyle);
+    tb::AppendInt(v, m.m_nMenuStyle2);
     v += ',';
     tb::CFieldJoiner(v, true)
         .AddInt(0)
@@ -176,7 +180,7 @@ void CHtmlWriter::BuildMenuStyle(const CMarquel& m) {
         .AddInt(m.m_nBorderThick);
     AppendColour(v, m.m_crMenuColor2);
     v += ',';
-    v += tb::FormatInt(m.m_nMenuParam2);
+    tb::AppendInt(v, m.m_nMenuParam2);
     v += ',';
     AppendColour(v, m.m_crMenuColor3);
 }
@@ -189,16 +193,16 @@ void CHtmlWriter::BuildStateStyle(const CMarquel& m) {
         v += ',';
         AppendColour(v, s.m_crFont);
         v += ',';
-        v += tb::FormatInt(s.m_nBackStyle);
-        v += tb::FormatInt(s.m_nBorderStyle);
+        tb::AppendInt(v, s.m_nBackStyle);
+        tb::AppendInt(v, s.m_nBorderStyle);
         v += ',';
         tb::CFieldJoiner(v, true)
             .AddInt(s.m_nFontEffect)
             .AddInt(s.m_nFontName)
             .AddInt(s.m_nFontSize)
             .AddInt(s.m_nFontStyle);
-        v += tb::FormatInt(s.m_nImageAlign);
-        v += tb::FormatInt(s.m_nTextAlign);
+        tb::AppendInt(v, s.m_nImageAlign);
+        tb::AppendInt(v, s.m_nTextAlign);
         v += ',';
         tb::CFieldJoiner(v, true).AddInt(s.m_nImageOffset).AddInt(s.m_nTextOffset).Add("").Add("");
         AppendColour(v, s.m_crBorder);
@@ -211,7 +215,7 @@ void CHtmlWriter::BuildStateStyle(const CMarquel& m) {
 void CHtmlWriter::BuildItem(const CMarquelItem& item) {
     std::string& v = m_strValue;
     v.clear();
-    v += tb::EscapeLabel(item.m_strLabel);
+    tb::AppendEscapedLabel(v, item.m_strLabel);
     v += ',';
     AppendOneField(v, item.m_strDescription, tb::kCommaEscape);
     for (const std::string* pPath :
@@ -228,34 +232,35 @@ void CHtmlWriter::BuildItem(const CMarquelItem& item) {
 }
 
 void CHtmlWriter::OnMenu(int nMenu, const CMarquel& menu) {
-    const std::string strNumber = tb::FormatInt(nMenu);
+    if (&menu == m_pMeasuredUpTo) {
+        const size_t nPerButton = m_out.size() - m_nMeasureFrom;
+        m_out.reserve(m_out.size() + m_nButtonsAfter * (nPerButton + nPerButton / 8) + 4096);
+        m_pMeasuredUpTo = nullptr;
+    }
     BuildMenuStyle(menu);
-    m_strName = "MStyle-";
-    m_strName += strNumber;
-    WriteParam(m_strName, m_strValue);
+    WriteParam(tb::CParamName("MStyle-", nMenu).View(), m_strValue);
     BuildStateStyle(menu);
-    m_strName = "IStyle-";
-    m_strName += strNumber;
-    WriteParam(m_strName, m_strValue);
+    WriteParam(tb::CParamName("IStyle-", nMenu).View(), m_strValue);
 }
 
 void CHtmlWriter::OnItem(int nMenu, int nPosition, CMarquelItem& item) {
     BuildItem(item);
     // The applet counts a menu's items from 0.
-    m_strName = "I";
-    m_strName += tb::FormatInt(nMenu);
-    m_strName += '-';
-    m_strName += tb::FormatInt(nPosition - 1);
-    WriteParam(m_strName, m_strValue);
+    WriteParam(tb::CParamName(nMenu, nPosition - 1).View(), m_strValue);
 }
 
 tb::CMenuNumbering CHtmlWriter::WriteButtons() {
+    size_t nButtons = 0;
     for (const auto& pButton : m_applet.m_buttons) {
         if (!pButton || !pButton->menu)
             continue;
         // The stored bounds stay as the user left them; only the menu's geometry follows.
         tb::SetMenuGeometry(*pButton->menu, pButton->bounds);
+        if (++nButtons == 2)
+            m_pMeasuredUpTo = pButton->menu.get();
     }
+    m_nMeasureFrom = m_out.size();
+    m_nButtonsAfter = nButtons > 0 ? nButtons - 1 : 0;
     return tb::NumberMenus(m_applet, tb::MenuSelection::Shown, this);
 }
 
@@ -274,7 +279,7 @@ std::string CAppletParameters::GetHTML(IHtmlWidget* pWidget, tb::HtmlMode mode) 
         strPrefix = m_strWebPath;
 
     std::string out;
-    out.reserve(512 + m_buttons.size() * kBytesPerButton);
+    out.reserve(4096);
     CHtmlWriter writer(*this, std::move(strPrefix), out);
     writer.WriteOpeningTag();
     writer.WriteNotice();

@@ -66,11 +66,15 @@ HRESULT PrepareDispCall(const DispMemberInfo& m, WORD flags, const DISPPARAMS* p
     return S_OK;
 }
 
-HRESULT FinishDispCall(const DispMemberInfo& m, const VARIANT& value, VARIANT* result) {
+HRESULT FinishDispCall(const DispMemberInfo& m, VARIANT&& value, VARIANT* result) {
     if (!result)
         return S_OK;
     if (m.vtResult == VT_EMPTY) {
         VariantClear(result);
+        return S_OK;
+    }
+    if (value.vt == m.vtResult) {
+        *result = std::move(value);
         return S_OK;
     }
     VARIANT out;

@@ -23,6 +23,7 @@
 #include <atomic>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/com/interfaces.h"
@@ -63,8 +64,9 @@ namespace tb {
 HRESULT PrepareDispCall(const DispMemberInfo& member, WORD flags, const DISPPARAMS* params,
                         bool* isPut, DispArgs* args, UINT* argErr);
 
-// Coerces a handler's value to the member's result type into *result (when given).
-HRESULT FinishDispCall(const DispMemberInfo& member, const VARIANT& value, VARIANT* result);
+// Coerces a handler's value to the member's result type into *result (when given); a value
+// of that type already is moved there, so long texts are not copied on the way out.
+HRESULT FinishDispCall(const DispMemberInfo& member, VARIANT&& value, VARIANT* result);
 
 // Fills *excep for an exception that escaped a handler.
 HRESULT ReportDispException(const char* memberName, const char* what, EXCEPINFO* excep);
@@ -137,7 +139,7 @@ public:
                 return hr;
             if (isPut)
                 return S_OK;
-            return tb::FinishDispCall(*entry, value, result);
+            return tb::FinishDispCall(*entry, std::move(value), result);
         } catch (const std::exception& e) {
             return tb::ReportDispException(entry->pszName, e.what(), excep);
         } catch (...) {

@@ -1,6 +1,7 @@
 #include "platform/com/dispdriver.h"
 
 #include <algorithm>
+#include <utility>
 
 COleDispatchDriver::COleDispatchDriver(IDispatch* dispatch, bool autoRelease)
     : m_lpDispatch(dispatch), m_bAutoRelease(autoRelease) {}
@@ -78,7 +79,9 @@ HRESULT COleDispatchDriver::InvokeHelperV(DISPID dispid, WORD flags, VARTYPE vtR
                              : tb::HResultText(hr);
         return hr;
     }
-    if (vtRet != VT_EMPTY && result) {
+    if (vtRet != VT_EMPTY && result && raw.vt == vtRet) {
+        *result = std::move(raw); // long texts are not copied on the way
+    } else if (vtRet != VT_EMPTY && result) {
         HRESULT hrConv = VariantChangeType(result, &raw, 0, vtRet);
         if (FAILED(hrConv)) {
             m_strLastError = tb::HResultText(DISP_E_TYPEMISMATCH);
