@@ -24,6 +24,7 @@ protected:
     COLORREF DevGetPixel(int x, int y) const override { return m_pixels[Index(x, y)]; }
     void DevSetPixel(int x, int y, COLORREF cr) override { m_pixels[Index(x, y)] = cr; }
     void DevFill(const CRect& rect, COLORREF cr) override;
+    bool DevCopyBlock(const CRect& dest, const CSurface& src, int xSrc, int ySrc) override;
     int MeasureLineWidth(std::string_view line) override;
     int LineHeight() override;
     void DevDrawTextLine(std::string_view, int, int, const CRect&) override {}

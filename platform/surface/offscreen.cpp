@@ -1,7 +1,5 @@
 #include "platform/surface/offscreen.h"
 
-#include <memory>
-
 #include "platform/surface/surface.h"
 
 namespace tb {
@@ -11,16 +9,19 @@ bool ComposeOffscreen(CSurface& target, const CRect& area,
     CRect visible;
     if (!visible.IntersectRect(area.Normalized(), target.GetClipBox()))
         return false;
-    std::unique_ptr<CSurface> pMemory = target.CreateCompatible(visible.Width(), visible.Height());
-    if (pMemory->GetWidth() == 0)
-        return false;
-    pMemory->SetViewportOrg(-visible.left, -visible.top);
-    pMemory->SelectFont(target.GetFont());
-    pMemory->BitBlt(visible.left, visible.top, visible.Width(), visible.Height(), target,
-                    visible.left, visible.top);
-    paint(*pMemory);
-    target.BitBlt(visible.left, visible.top, visible.Width(), visible.Height(), *pMemory,
-                  visible.left, visible.top);
+    // Clipping the target gives the same pixels as painting a copy of the area and copying it
+    // back, without the copies.
+    const int nSaved = target.SaveDC();
+    target.IntersectClipRect(visible);
+    // The painter starts from a fresh surface's pen, colours and position, as it always has;
+    // the font stays the target's.
+    target.SetPenColor(RGB(0, 0, 0));
+    target.SetTextColor(RGB(0, 0, 0));
+    target.SetBkColor(RGB(255, 255, 255));
+    target.SetBkMode(OPAQUE);
+    target.MoveTo(0, 0);
+    paint(target);
+    target.RestoreDC(nSaved);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Composition off screen: a picture is painted on a memory surface and copied onto the target
-// in one block, so that the target never shows a half-painted state and nothing outside the
-// picture's rectangle is touched.
+// Painting a picture within one rectangle of a surface: nothing outside the rectangle is
+// touched, and the surface's state (colours, font, position, clip) is as before afterwards.
+// The surfaces are images shown only once painted, so nobody sees a half-painted state.
 
 #include <functional>
 
@@ -11,11 +11,11 @@ class CSurface;
 
 namespace tb {
 
-// Paints `area` of target off screen. paint receives a memory surface that holds the target's
-// pixels under the visible part of area and the target's font, with its origin moved so that
-// target coordinates apply unchanged; afterwards that part is copied back. Only the visible
-// part is composed, so a huge area costs no more than the target. False (and paint is never
-// called) when nothing of area lies on the target or no memory surface could be made.
+// Paints `area` of target: paint receives the target itself, clipped to the visible part of
+// area, with a fresh surface's pen, colours and position but the target's font; the state is
+// saved before and restored after, and target coordinates apply unchanged.
+// Only the visible part is painted, so a huge area costs no more than the target. False (and
+// paint is never called) when nothing of area lies within the target's clip rectangle.
 bool ComposeOffscreen(CSurface& target, const CRect& area,
                       const std::function<void(CSurface& memory)>& paint);
 

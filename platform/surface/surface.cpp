@@ -79,29 +79,63 @@ int32_t Clamp32(int64_t v) {
 } // namespace
 
 CPoint CSurface::SetViewportOrg(int x, int y) {
-    CPoint old = m_ptViewportOrg;
-    m_ptViewportOrg = {x, y};
+    CPoint old = m_state.ptViewportOrg;
+    m_state.ptViewportOrg = {x, y};
     return old;
 }
 
+CRect CSurface::DeviceClip() const {
+    return m_state.bClipped ? m_state.rcClip : CRect{0, 0, GetWidth(), GetHeight()};
+}
+
+CRect CSurface::GetClipBox() const {
+    CRect clip = DeviceClip();
+    clip.OffsetRect(-m_state.ptViewportOrg.x, -m_state.ptViewportOrg.y);
+    return clip;
+}
+
+bool CSurface::IntersectClipRect(const CRect& rect) {
+    m_state.rcClip = ClipToDevice(rect);
+    m_state.bClipped = true;
+    return !m_state.rcClip.IsRectEmpty();
+}
+
+int CSurface::SaveDC() {
+    m_saved.push_back(m_state);
+    return int(m_saved.size());
+}
+
+bool CSurface::RestoreDC(int nSavedDC) {
+    const int64_t nLevel = nSavedDC < 0 ? int64_t(m_saved.size()) + 1 + nSavedDC : nSavedDC;
+    if (nLevel < 1 || nLevel > int64_t(m_saved.size()))
+        return false;
+    const bool bFontChanged = !(m_saved[size_t(nLevel - 1)].font == m_state.font);
+    m_state = std::move(m_saved[size_t(nLevel - 1)]);
+    m_saved.resize(size_t(nLevel - 1));
+    if (bFontChanged)
+        OnFontChanged();
+    return true;
+}
+
 COLORREF CSurface::SetPenColor(COLORREF cr) {
-    COLORREF old = m_crPen;
-    m_crPen = cr & 0xFFFFFF;
+    COLORREF old = m_state.crPen;
+    m_state.crPen = cr & 0xFFFFFF;
     return old;
 }
 
 CPoint CSurface::MoveTo(int x, int y) {
-    CPoint old = m_ptCurrent;
-    m_ptCurrent = {x, y};
+    CPoint old = m_state.ptCurrent;
+    m_state.ptCurrent = {x, y};
     return old;
 }
 
 bool CSurface::LineTo(int x, int y) {
-    const int64_t x0 = int64_t(m_ptCurrent.x) + m_ptViewportOrg.x;
-    const int64_t y0 = int64_t(m_ptCurrent.y) + m_ptViewportOrg.y;
-    const int64_t x1 = int64_t(x) + m_ptViewportOrg.x;
-    const int64_t y1 = int64_t(y) + m_ptViewportOrg.y;
-    m_ptCurrent = {x, y};
+    const CPoint org = m_state.ptViewportOrg;
+    const int64_t x0 = int64_t(m_state.ptCurrent.x) + org.x;
+    const int64_t y0 = int64_t(m_state.ptCurrent.y) + org.y;
+    const int64_t x1 = int64_t(x) + org.x;
+    const int64_t y1 = int64_t(y) + org.y;
+    m_state.ptCurrent = {x, y};
 
     const int64_t dx = std::llabs(x1 - x0), dy = std::llabs(y1 - y0);
     const int64_t sx = x1 >= x0 ? 1 : -1, sy = y1 >= y0 ? 1 : -1;
@@ -109,55 +143,72 @@ bool CSurface::LineTo(int x, int y) {
     const int64_t n = xMajor ? dx : dy; // pixels drawn: the end point is left out
     if (n == 0)
         return true;
-    const int64_t minor = xMajor ? dy : dx;
+    const CRect clip = DeviceClip();
 
+    // A row or a column is a fill: from the start up to, not including, the end.
+    if (dx == 0 || dy == 0) {
+        const int64_t left = dy == 0 ? (sx > 0 ? x0 : x1 + 1) : x0;
+        const int64_t right = dy == 0 ? (sx > 0 ? x1 : x0 + 1) : x0 + 1;
+        const int64_t top = dx == 0 ? (sy > 0 ? y0 : y1 + 1) : y0;
+        const int64_t bottom = dx == 0 ? (sy > 0 ? y1 : y0 + 1) : y0 + 1;
+        const int64_t l = std::max<int64_t>(left, clip.left), t = std::max<int64_t>(top, clip.top);
+        const int64_t r = std::min<int64_t>(right, clip.right);
+        const int64_t b = std::min<int64_t>(bottom, clip.bottom);
+        if (l < r && t < b)
+            DevFill(CRect{int(l), int(t), int(r), int(b)}, m_state.crPen);
+        return true;
+    }
+
+    const int64_t minor = xMajor ? dy : dx;
     // Step i along the major axis moves round(i * minor / n) along the minor one (halves away
-    // from the start). Restrict i to the steps whose major coordinate lies on the surface, so
-    // the cost never exceeds the surface's size however long the line is.
+    // from the start). Restrict i to the steps whose major coordinate lies in the clip
+    // rectangle, so the cost never exceeds the surface's size however long the line is.
     const int64_t start = xMajor ? x0 : y0;
     const int64_t step = xMajor ? sx : sy;
-    const int64_t limit = xMajor ? GetWidth() : GetHeight();
+    const int64_t lo = xMajor ? clip.left : clip.top;
+    const int64_t hi = xMajor ? clip.right : clip.bottom;
     int64_t iFirst = 0, iLast = n - 1;
     if (step > 0) {
-        iFirst = std::max(iFirst, -start);
-        iLast = std::min(iLast, limit - 1 - start);
+        iFirst = std::max(iFirst, lo - start);
+        iLast = std::min(iLast, hi - 1 - start);
     } else {
-        iFirst = std::max(iFirst, start - (limit - 1));
-        iLast = std::min(iLast, start);
+        iFirst = std::max(iFirst, start - (hi - 1));
+        iLast = std::min(iLast, start - lo);
     }
     for (int64_t i = iFirst; i <= iLast; ++i) {
         int64_t offset = (2 * i * minor + n) / (2 * n);
         int64_t px = xMajor ? x0 + i * sx : x0 + offset * sx;
         int64_t py = xMajor ? y0 + offset * sy : y0 + i * sy;
-        if (px >= 0 && py >= 0 && px < GetWidth() && py < GetHeight())
-            DevSetPixel(int(px), int(py), m_crPen);
+        if (px >= clip.left && py >= clip.top && px < clip.right && py < clip.bottom)
+            DevSetPixel(int(px), int(py), m_state.crPen);
     }
     return true;
 }
 
 COLORREF CSurface::SetPixel(int x, int y, COLORREF cr) {
-    int64_t px = int64_t(x) + m_ptViewportOrg.x, py = int64_t(y) + m_ptViewportOrg.y;
-    if (px < 0 || py < 0 || px >= GetWidth() || py >= GetHeight())
+    const CRect clip = DeviceClip();
+    int64_t px = int64_t(x) + m_state.ptViewportOrg.x, py = int64_t(y) + m_state.ptViewportOrg.y;
+    if (px < clip.left || py < clip.top || px >= clip.right || py >= clip.bottom)
         return CLR_INVALID;
     DevSetPixel(int(px), int(py), cr & 0xFFFFFF);
     return cr & 0xFFFFFF;
 }
 
 COLORREF CSurface::GetPixel(int x, int y) const {
-    int64_t px = int64_t(x) + m_ptViewportOrg.x, py = int64_t(y) + m_ptViewportOrg.y;
-    if (px < 0 || py < 0 || px >= GetWidth() || py >= GetHeight())
+    const CRect clip = DeviceClip();
+    int64_t px = int64_t(x) + m_state.ptViewportOrg.x, py = int64_t(y) + m_state.ptViewportOrg.y;
+    if (px < clip.left || py < clip.top || px >= clip.right || py >= clip.bottom)
         return CLR_INVALID;
     return DevGetPixel(int(px), int(py));
 }
 
 CRect CSurface::ClipToDevice(const CRect& logical) const {
     CRect r = logical.Normalized();
-    CRect device{Clamp32(int64_t(r.left) + m_ptViewportOrg.x),
-                 Clamp32(int64_t(r.top) + m_ptViewportOrg.y),
-                 Clamp32(int64_t(r.right) + m_ptViewportOrg.x),
-                 Clamp32(int64_t(r.bottom) + m_ptViewportOrg.y)};
+    const CPoint org = m_state.ptViewportOrg;
+    CRect device{Clamp32(int64_t(r.left) + org.x), Clamp32(int64_t(r.top) + org.y),
+                 Clamp32(int64_t(r.right) + org.x), Clamp32(int64_t(r.bottom) + org.y)};
     CRect clipped;
-    clipped.IntersectRect(device, CRect{0, 0, GetWidth(), GetHeight()});
+    clipped.IntersectRect(device, DeviceClip());
     return clipped;
 }
 
@@ -205,21 +256,26 @@ void CSurface::DrawFocusRect(const CRect& rect) {
 bool CSurface::BitBlt(int x, int y, int w, int h, const CSurface& src, int xSrc, int ySrc) {
     if (w <= 0 || h <= 0)
         return true;
-    int64_t dx = int64_t(x) + m_ptViewportOrg.x, dy = int64_t(y) + m_ptViewportOrg.y;
-    int64_t sx = int64_t(xSrc) + src.m_ptViewportOrg.x, sy = int64_t(ySrc) + src.m_ptViewportOrg.y;
+    const CRect clip = DeviceClip();
+    int64_t dx = int64_t(x) + m_state.ptViewportOrg.x, dy = int64_t(y) + m_state.ptViewportOrg.y;
+    int64_t sx = int64_t(xSrc) + src.m_state.ptViewportOrg.x;
+    int64_t sy = int64_t(ySrc) + src.m_state.ptViewportOrg.y;
     int64_t cw = w, ch = h;
-    // Trim the block so that it lies inside both surfaces.
-    auto trimStart = [&](int64_t& a, int64_t& b, int64_t& len) {
-        int64_t cut = std::max<int64_t>({0, -a, -b});
+    // Trim the block so that it lies inside the source and the clip rectangle.
+    auto trimStart = [&](int64_t& a, int64_t aLow, int64_t& b, int64_t& len) {
+        int64_t cut = std::max<int64_t>({0, aLow - a, -b});
         a += cut;
         b += cut;
         len -= cut;
     };
-    trimStart(dx, sx, cw);
-    trimStart(dy, sy, ch);
-    cw = std::min({cw, GetWidth() - dx, src.GetWidth() - sx});
-    ch = std::min({ch, GetHeight() - dy, src.GetHeight() - sy});
+    trimStart(dx, clip.left, sx, cw);
+    trimStart(dy, clip.top, sy, ch);
+    cw = std::min({cw, clip.right - dx, src.GetWidth() - sx});
+    ch = std::min({ch, clip.bottom - dy, src.GetHeight() - sy});
     if (cw <= 0 || ch <= 0)
+        return true;
+    const CRect dest{int(dx), int(dy), int(dx + cw), int(dy + ch)};
+    if (DevCopyBlock(dest, src, int(sx), int(sy)))
         return true;
     if (&src == this) {
         std::vector<COLORREF> block(size_t(cw * ch));
@@ -238,25 +294,27 @@ bool CSurface::BitBlt(int x, int y, int w, int h, const CSurface& src, int xSrc,
 }
 
 void CSurface::SelectFont(const LOGFONT& font) {
-    m_font = font;
+    if (font == m_state.font)
+        return;
+    m_state.font = font;
     OnFontChanged();
 }
 
 COLORREF CSurface::SetTextColor(COLORREF cr) {
-    COLORREF old = m_crText;
-    m_crText = cr & 0xFFFFFF;
+    COLORREF old = m_state.crText;
+    m_state.crText = cr & 0xFFFFFF;
     return old;
 }
 
 COLORREF CSurface::SetBkColor(COLORREF cr) {
-    COLORREF old = m_crBk;
-    m_crBk = cr & 0xFFFFFF;
+    COLORREF old = m_state.crBk;
+    m_state.crBk = cr & 0xFFFFFF;
     return old;
 }
 
 int CSurface::SetBkMode(int mode) {
-    int old = m_nBkMode;
-    m_nBkMode = mode;
+    int old = m_state.nBkMode;
+    m_state.nBkMode = mode;
     return old;
 }
 
@@ -280,8 +338,7 @@ int CSurface::DrawText(std::string_view text, CRect& rect, unsigned format) {
         rect.bottom = rect.top + height;
         return height;
     }
-    const CRect clip =
-        (format & DT_NOCLIP) ? CRect{0, 0, GetWidth(), GetHeight()} : ClipToDevice(rect);
+    const CRect clip = (format & DT_NOCLIP) ? DeviceClip() : ClipToDevice(rect);
     if (clip.IsRectEmpty())
         return height;
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -291,12 +348,12 @@ int CSurface::DrawText(std::string_view text, CRect& rect, unsigned format) {
         else if (format & DT_RIGHT)
             x = rect.right - widths[i];
         int y = rect.top + int(i) * lineHeight;
-        int devX = Clamp32(int64_t(x) + m_ptViewportOrg.x);
-        int devY = Clamp32(int64_t(y) + m_ptViewportOrg.y);
-        if (m_nBkMode == OPAQUE) {
+        int devX = Clamp32(int64_t(x) + m_state.ptViewportOrg.x);
+        int devY = Clamp32(int64_t(y) + m_state.ptViewportOrg.y);
+        if (m_state.nBkMode == OPAQUE) {
             CRect box;
             if (box.IntersectRect({devX, devY, devX + widths[i], devY + lineHeight}, clip))
-                DevFill(box, m_crBk);
+                DevFill(box, m_state.crBk);
         }
         if (devY < clip.bottom && devY + lineHeight > clip.top)
             DevDrawTextLine(lines[i], devX, devY, clip);

@@ -2,7 +2,8 @@
 // The painting surface that stands in for a GDI device context. Painting algorithms talk only
 // to CSurface so that they run unchanged on a window's Qt image and on the plain in-memory
 // surface used by pixel tests. Coordinates are logical: device = logical + viewport origin.
-// Every primitive clips to the surface; nothing outside it is touched.
+// Every primitive clips to the clip rectangle (at first the whole surface); nothing outside
+// it is touched. Straight lines, fills and block copies work a row at a time.
 
 #include <cstdint>
 #include <memory>
@@ -81,23 +82,30 @@ public:
     virtual std::unique_ptr<CSurface> CreateCompatible(int w, int h) const = 0;
 
     CPoint SetViewportOrg(int x, int y);
-    CPoint GetViewportOrg() const { return m_ptViewportOrg; }
-    // The logical rectangle that lies on the surface: painting outside it changes nothing.
-    CRect GetClipBox() const {
-        return {-m_ptViewportOrg.x, -m_ptViewportOrg.y, GetWidth() - m_ptViewportOrg.x,
-                GetHeight() - m_ptViewportOrg.y};
-    }
+    CPoint GetViewportOrg() const { return m_state.ptViewportOrg; }
+    // The logical rectangle painting can change: the clip rectangle within the surface.
+    CRect GetClipBox() const;
+    // Narrows the clip rectangle to its part within rect (logical, normalized first); false
+    // when nothing is left to paint.
+    bool IntersectClipRect(const CRect& rect);
+    // Saves the viewport origin, current position, pen, text and background colours and mode,
+    // font and clip rectangle, and returns the number of saved states.
+    int SaveDC();
+    // Restores the state saved as number nSavedDC (counting from 1), or for a negative number
+    // the state that many saves back (-1: the last), and drops the states saved after it.
+    // False when there is no such state.
+    bool RestoreDC(int nSavedDC);
 
     // Lines: a one-pixel solid pen. LineTo includes the start point and stops before the end
     // point, then makes the end point current.
     COLORREF SetPenColor(COLORREF cr);
-    COLORREF GetPenColor() const { return m_crPen; }
+    COLORREF GetPenColor() const { return m_state.crPen; }
     CPoint MoveTo(int x, int y);
     bool LineTo(int x, int y);
 
-    // Returns the colour set, or CLR_INVALID outside the surface.
+    // Returns the colour set, or CLR_INVALID outside the clip rectangle.
     COLORREF SetPixel(int x, int y, COLORREF cr);
-    // CLR_INVALID outside the surface.
+    // CLR_INVALID outside the clip rectangle.
     COLORREF GetPixel(int x, int y) const;
 
     // Rectangles are normalized first; right and bottom are exclusive.
@@ -109,11 +117,12 @@ public:
     void DrawFocusRect(const CRect& rect);
 
     // SRCCOPY of a w x h block from src at (xSrc, ySrc) to (x, y); src may be this surface.
+    // The block is trimmed to src and to this surface's clip rectangle.
     bool BitBlt(int x, int y, int w, int h, const CSurface& src, int xSrc, int ySrc);
 
     // Text.
     void SelectFont(const LOGFONT& font);
-    const LOGFONT& GetFont() const { return m_font; }
+    const LOGFONT& GetFont() const { return m_state.font; }
     COLORREF SetTextColor(COLORREF cr);
     COLORREF SetBkColor(COLORREF cr);
     int SetBkMode(int mode);
@@ -130,6 +139,13 @@ protected:
     virtual void DevSetPixel(int x, int y, COLORREF cr) = 0;
     // Fills a rectangle already clipped to the surface.
     virtual void DevFill(const CRect& rect, COLORREF cr);
+    // Copies the block of src whose top-left device pixel is (xSrc, ySrc) to dest, both
+    // already within their surfaces, row by row where the two surfaces are of one kind; false
+    // leaves it to the pixel-by-pixel copy.
+    virtual bool DevCopyBlock(const CRect& dest, const CSurface& src, int xSrc, int ySrc) {
+        (void)dest, (void)src, (void)xSrc, (void)ySrc;
+        return false;
+    }
     // Called after SelectFont so that an implementation can rebuild its font.
     virtual void OnFontChanged() {}
     // Width of one line and the height of every line in the selected font.
@@ -139,16 +155,26 @@ protected:
     // clipped to the device rectangle clip (already within the surface).
     virtual void DevDrawTextLine(std::string_view line, int x, int y, const CRect& clip) = 0;
 
-    COLORREF TextColor() const { return m_crText; }
+    COLORREF TextColor() const { return m_state.crText; }
 
 private:
+    // What SaveDC keeps.
+    struct CState {
+        CPoint ptViewportOrg;
+        CPoint ptCurrent;
+        COLORREF crPen = RGB(0, 0, 0);
+        COLORREF crText = RGB(0, 0, 0);
+        COLORREF crBk = RGB(255, 255, 255);
+        int nBkMode = OPAQUE;
+        LOGFONT font;
+        bool bClipped = false; // clipped to rcClip rather than the whole surface
+        CRect rcClip;          // device coordinates, within the surface
+    };
+
+    // The clip rectangle in device coordinates.
+    CRect DeviceClip() const;
     CRect ClipToDevice(const CRect& logical) const;
 
-    CPoint m_ptViewportOrg;
-    CPoint m_ptCurrent;
-    COLORREF m_crPen = RGB(0, 0, 0);
-    COLORREF m_crText = RGB(0, 0, 0);
-    COLORREF m_crBk = RGB(255, 255, 255);
-    int m_nBkMode = OPAQUE;
-    LOGFONT m_font;
+    CState m_state;
+    std::vector<CState> m_saved;
 };

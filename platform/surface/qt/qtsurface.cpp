@@ -4,8 +4,11 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QStaticText>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <functional>
 
 #include "platform/surface/qt/qtrect.h"
 
@@ -52,6 +55,79 @@ QFont FontFromLogFont(const LOGFONT& lf) {
 
 } // namespace tb
 
+namespace tb {
+
+namespace {
+
+// Widths kept per font before they are forgotten and measured again: a bound on the memory
+// that designs with ever new labels can take.
+constexpr size_t kMaxWidthsPerFont = 16384;
+
+// Lines kept laid out per font before they are forgotten and laid out again.
+constexpr size_t kMaxTextsPerFont = 4096;
+
+// Whether a line laid out ahead draws exactly as Qt draws it on the spot: so for the Latin
+// letters below U+0240, but not for combining marks, right-to-left scripts or characters
+// from fallback fonts, which are drawn as they come.
+bool LaysOutAlike(std::string_view line) {
+    return std::all_of(line.begin(), line.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0xC9; });
+}
+
+struct CLogFontHash {
+    size_t operator()(const LOGFONT& font) const {
+        size_t h = std::hash<std::string>{}(font.lfFaceName);
+        for (int64_t n : {int64_t(font.lfHeight), int64_t(font.lfWeight), int64_t(font.lfItalic)})
+            h = h * 1000003u ^ std::hash<int64_t>{}(n);
+        return h;
+    }
+};
+
+struct CFontCache {
+    std::unordered_map<LOGFONT, CCachedFont, CLogFontHash> fonts;
+    uint64_t nGeneration = 1;
+    bool bDropOnExit = false; // a post routine of the current application will drop it
+};
+
+CFontCache& FontCache() {
+    static CFontCache cache;
+    return cache;
+}
+
+// Called as the GUI application goes, before its fonts do.
+void DropFontCache() {
+    CFontCache& cache = FontCache();
+    cache.fonts.clear();
+    ++cache.nGeneration;
+    cache.bDropOnExit = false;
+}
+
+} // namespace
+
+CCachedFont& CachedFont(const LOGFONT& font) {
+    CFontCache& cache = FontCache();
+    if (!cache.bDropOnExit) {
+        qAddPostRoutine(DropFontCache);
+        cache.bDropOnExit = true;
+    }
+    auto found = cache.fonts.find(font);
+    if (found == cache.fonts.end()) {
+        CCachedFont entry;
+        entry.font = FontFromLogFont(font);
+        const QFontMetrics metrics(entry.font);
+        entry.nAscent = metrics.ascent();
+        entry.nHeight = metrics.height();
+        found = cache.fonts.emplace(font, std::move(entry)).first;
+    }
+    return found->second;
+}
+
+uint64_t FontCacheGeneration() {
+    return FontCache().nGeneration;
+}
+
+} // namespace tb
+
 CQtSurface::CQtSurface(int w, int h, COLORREF fill)
     : m_image(tb::SurfaceSizeAllowed(w, h) ? w : 0, tb::SurfaceSizeAllowed(w, h) ? h : 0,
               QImage::Format_RGB32) {
@@ -59,8 +135,23 @@ CQtSurface::CQtSurface(int w, int h, COLORREF fill)
         m_image.fill(tb::ToQRgb(fill));
 }
 
+CQtSurface::~CQtSurface() {
+    EndText();
+}
+
 std::unique_ptr<CSurface> CQtSurface::CreateCompatible(int w, int h) const {
     return std::make_unique<CQtSurface>(w, h);
+}
+
+const QImage& CQtSurface::Image() const {
+    EndText();
+    return m_image;
+}
+
+void CQtSurface::EndText() const {
+    m_pText.reset();
+    m_pTextFont = nullptr;
+    m_crTextPen = CLR_INVALID;
 }
 
 COLORREF CQtSurface::DevGetPixel(int x, int y) const {
@@ -73,10 +164,33 @@ void CQtSurface::DevSetPixel(int x, int y, COLORREF cr) {
 
 void CQtSurface::DevFill(const CRect& rect, COLORREF cr) {
     const QRgb rgb = tb::ToQRgb(cr);
+    uchar* const bits = m_image.bits(); // one detach check for the whole fill
+    const qsizetype stride = m_image.bytesPerLine();
     for (int y = rect.top; y < rect.bottom; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+        QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
         std::fill(row + rect.left, row + rect.right, rgb);
     }
+}
+
+bool CQtSurface::DevCopyBlock(const CRect& dest, const CSurface& src, int xSrc, int ySrc) {
+    const auto* pSrc = dynamic_cast<const CQtSurface*>(&src);
+    if (!pSrc)
+        return false;
+    // This image's bits first: should it have to detach, the source's are read afterwards.
+    uchar* const to = m_image.bits();
+    const uchar* const from = pSrc->m_image.constBits();
+    const qsizetype toStride = m_image.bytesPerLine();
+    const qsizetype fromStride = pSrc->m_image.bytesPerLine();
+    const size_t nBytes = size_t(dest.Width()) * sizeof(QRgb);
+    // Rows go bottom up when the block moves down within one image, so that no row is
+    // overwritten before it is copied; memmove takes care of overlap within a row.
+    const bool bBottomUp = pSrc == this && dest.top > ySrc;
+    for (int j = 0; j < dest.Height(); ++j) {
+        const int row = bBottomUp ? dest.Height() - 1 - j : j;
+        std::memmove(to + (dest.top + row) * toStride + dest.left * qsizetype(sizeof(QRgb)),
+                     from + (ySrc + row) * fromStride + xSrc * qsizetype(sizeof(QRgb)), nBytes);
+    }
+    return true;
 }
 
 bool CQtSurface::HaveFonts() const {
@@ -84,37 +198,75 @@ bool CQtSurface::HaveFonts() const {
 }
 
 void CQtSurface::OnFontChanged() {
-    m_font.reset();
+    m_pFont = nullptr;
 }
 
-const QFont& CQtSurface::CurrentFont() {
-    if (!m_font)
-        m_font = tb::FontFromLogFont(GetFont());
-    return *m_font;
+tb::CCachedFont& CQtSurface::CurrentFont() {
+    if (!m_pFont || m_nFontGeneration != tb::FontCacheGeneration()) {
+        if (m_nFontGeneration != tb::FontCacheGeneration())
+            EndText(); // its font may have gone with the cache
+        m_pFont = &tb::CachedFont(GetFont());
+        m_nFontGeneration = tb::FontCacheGeneration();
+    }
+    return *m_pFont;
 }
 
 int CQtSurface::MeasureLineWidth(std::string_view line) {
     if (!HaveFonts())
         return tb::FixedCellLineWidth(GetFont(), line);
-    return QFontMetrics(CurrentFont())
-        .horizontalAdvance(QString::fromUtf8(line.data(), qsizetype(line.size())));
+    tb::CCachedFont& font = CurrentFont();
+    if (const auto found = font.widths.find(line); found != font.widths.end())
+        return found->second;
+    const int nWidth = QFontMetrics(font.font).horizontalAdvance(
+        QString::fromUtf8(line.data(), qsizetype(line.size())));
+    if (font.widths.size() >= tb::kMaxWidthsPerFont)
+        font.widths.clear();
+    font.widths.emplace(line, nWidth);
+    return nWidth;
 }
 
 int CQtSurface::LineHeight() {
     if (!HaveFonts())
         return tb::FixedCellLineHeight(GetFont());
-    return QFontMetrics(CurrentFont()).height();
+    return CurrentFont().nHeight;
 }
 
 void CQtSurface::DevDrawTextLine(std::string_view line, int x, int y, const CRect& clip) {
     if (!HaveFonts() || line.empty() || m_image.isNull())
         return;
-    const QFont& font = CurrentFont();
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setClipRect(tb::ToQRect(clip));
-    painter.setFont(font);
-    painter.setPen(tb::ToQColor(TextColor()));
-    painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()),
-                     QString::fromUtf8(line.data(), qsizetype(line.size())));
+    tb::CCachedFont& cached = CurrentFont();
+    const QFont& font = cached.font;
+    if (!m_pText) {
+        m_pText = std::make_unique<QPainter>(&m_image);
+        m_pText->setRenderHint(QPainter::TextAntialiasing, false);
+        m_pText->setClipRect(tb::ToQRect(clip));
+        m_rcTextClip = clip;
+    } else if (clip != m_rcTextClip) {
+        m_pText->setClipRect(tb::ToQRect(clip));
+        m_rcTextClip = clip;
+    }
+    if (&font != m_pTextFont) {
+        m_pText->setFont(font);
+        m_pTextFont = &font;
+    }
+    if (TextColor() != m_crTextPen) {
+        m_pText->setPen(tb::ToQColor(TextColor()));
+        m_crTextPen = TextColor();
+    }
+    const QString text = QString::fromUtf8(line.data(), qsizetype(line.size()));
+    if (!tb::LaysOutAlike(line)) {
+        m_pText->drawText(QPoint(x, y + cached.nAscent), text);
+        return;
+    }
+    // Laying a line out is most of the cost of drawing it: repaints draw it ready-made.
+    auto found = cached.texts.find(line);
+    if (found == cached.texts.end()) {
+        if (cached.texts.size() >= tb::kMaxTextsPerFont)
+            cached.texts.clear();
+        QStaticText laidOut(text);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.prepare(QTransform(), font);
+        found = cached.texts.emplace(std::string(line), std::move(laidOut)).first;
+    }
+    m_pText->drawStaticText(QPoint(x, y), found->second);
 }
