@@ -7,11 +7,17 @@
 // each size against the size before it, so that growth beyond linear stands out.
 // Times are processor time (this process and the programs it ran), which other work on a
 // shared machine barely changes; the wall-clock median is printed beside it.
+//
+// Repetitions reuse the memory the one before freed, as a long-running designer does: the C
+// library is told to keep freed memory rather than hand it back to the system, whose first
+// touch of fresh pages would otherwise come and go with the library's heuristics. Whole
+// processes, with all their memory fresh, are measured by tb-bench-tessera.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <malloc.h>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
@@ -19,6 +25,11 @@
 #include "platform/core/numfmt.h"
 
 namespace tb::bench {
+
+inline void KeepFreedMemory() {
+    ::mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest the library takes
+}
 
 // The command line every benchmark program takes: design sizes in buttons and --reps=N.
 struct CBenchOptions {

@@ -208,6 +208,15 @@ size_t CHashOrderMap::Size() const {
     return m_entries.size() - m_nGone;
 }
 
+void CHashOrderMap::ForEach(
+    const std::function<void(std::string_view, const std::string&)>& visit) const {
+    CatchUp();
+    // In the order the entries were set, which is the order they lie in memory.
+    for (const CNode& node : m_entries)
+        if (!node.bGone)
+            visit(node.entry.first, node.entry.second);
+}
+
 std::string CHashOrderMap::Get(std::string_view key) const {
     const std::string* value = Find(key);
     return value ? *value : std::string();

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -77,6 +78,8 @@ public:
     void Set(std::string_view key, std::string value) override;
     const std::string* Find(std::string_view key) const override;
     size_t Size() const override;
+    void ForEach(const std::function<void(std::string_view, const std::string&)>& visit)
+        const override;
 
     bool Contains(std::string_view key) const { return Find(key) != nullptr; }
     // The value, or the empty string when the key is missing (nothing is inserted).

@@ -99,29 +99,101 @@ struct CStoredMenus {
     std::vector<int> itemOwner;       // the menu of each item
 };
 
+// The item counts of the menus the link value claims. Every item written has a parameter of
+// its own, so a map cannot describe more items than it has entries; hand-made maps that leave
+// the item values out get as many again as the link value has fields. Larger counts are cut to
+// that, so memory follows the input size.
+std::vector<size_t> StoredItemCounts(const IParameterMap& map, const tb::CValueFields& links,
+                                     int nMenus) {
+    size_t nItemBudget = map.Size() + links.Count();
+    std::vector<size_t> counts(static_cast<size_t>(nMenus));
+    for (int j = 0; j < nMenus; ++j) {
+        counts[size_t(j)] = std::min(size_t(std::max(0, links.Int(j + 1))), nItemBudget);
+        nItemBudget -= counts[size_t(j)];
+    }
+    return counts;
+}
+
+// A number as parameter names write it (digits, no leading zero) and below nLimit.
+bool ReadNameNumber(std::string_view digits, int64_t nLimit, int64_t& n) {
+    if (digits.empty() || digits.size() > 10 || (digits[0] == '0' && digits.size() > 1))
+        return false;
+    n = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return false;
+        n = n * 10 + (c - '0');
+    }
+    return n < nLimit;
+}
+
+// Where the values of the stored menus and items lie in the map (null when missing), found in
+// one pass over its entries rather than by a lookup each. The names are exactly those the
+// lookups would ask for: "MStyle-j", "IStyle-j" and "Ij-k" for the items k = 1 .. count.
+struct CStoredValues {
+    std::vector<const std::string*> menuStyles;
+    std::vector<const std::string*> stateStyles;
+    std::vector<size_t> firstItem; // per menu, where its items start in `items`
+    std::vector<const std::string*> items;
+};
+
+CStoredValues FindStoredValues(const IParameterMap& map, const std::vector<size_t>& counts) {
+    const auto nMenus = int64_t(counts.size());
+    CStoredValues values;
+    values.menuStyles.assign(counts.size(), nullptr);
+    values.stateStyles.assign(counts.size(), nullptr);
+    values.firstItem.reserve(counts.size());
+    size_t nItems = 0;
+    for (size_t nCount : counts) {
+        values.firstItem.push_back(nItems);
+        nItems += nCount;
+    }
+    values.items.assign(nItems, nullptr);
+    map.ForEach([&](std::string_view name, const std::string& value) {
+        int64_t j = 0, k = 0;
+        if (name.starts_with("MStyle-")) {
+            if (ReadNameNumber(name.substr(7), nMenus, j))
+                values.menuStyles[size_t(j)] = &value;
+        } else if (name.starts_with("IStyle-")) {
+            if (ReadNameNumber(name.substr(7), nMenus, j))
+                values.stateStyles[size_t(j)] = &value;
+        } else if (name.starts_with('I')) {
+            const size_t nHyphen = name.find('-');
+            if (nHyphen != std::string_view::npos &&
+                ReadNameNumber(name.substr(1, nHyphen - 1), nMenus, j) &&
+                ReadNameNumber(name.substr(nHyphen + 1), int64_t(counts[size_t(j)]) + 1, k) &&
+                k >= 1)
+                values.items[values.firstItem[size_t(j)] + size_t(k - 1)] = &value;
+        }
+    });
+    return values;
+}
+
+std::string_view ValueOrDefault(const std::string* pValue, std::string_view defaultValue) {
+    return pValue ? std::string_view(*pValue) : defaultValue;
+}
+
 CStoredMenus ReadStoredMenus(const IParameterMap& map, const tb::CValueFields& links, int nMenus,
                              const std::string& strBaseFolder) {
-    // Every item written has a parameter of its own, so a map cannot describe more items than
-    // it has entries; hand-made maps that leave the item values out get as many again as the
-    // link value has fields. Larger counts are cut to that, so memory follows the input size.
-    size_t nItemBudget = map.Size() + links.Count();
+    const std::vector<size_t> counts = StoredItemCounts(map, links, nMenus);
+    const CStoredValues values = FindStoredValues(map, counts);
     CStoredMenus stored;
-    stored.menus.reserve(nMenus);
+    stored.menus.reserve(size_t(nMenus));
+    stored.items.reserve(values.items.size());
+    stored.itemOwner.reserve(values.items.size());
     for (int j = 0; j < nMenus; ++j) {
         auto pMenu = std::make_unique<CMarquel>();
-        tb::ReadMenuValue(*pMenu,
-                          ValueOr(map, tb::CParamName("MStyle-", j).View(), tb::kDefaultMenuValue));
-        tb::ReadStateValue(
-            *pMenu, ValueOr(map, tb::CParamName("IStyle-", j).View(), tb::kDefaultStateValue));
-        size_t nCount = static_cast<size_t>(std::max(0, links.Int(j + 1)));
-        nCount = std::min(nCount, nItemBudget);
-        nItemBudget -= nCount;
+        tb::ReadMenuValue(*pMenu, ValueOrDefault(values.menuStyles[size_t(j)],
+                                                 tb::kDefaultMenuValue));
+        tb::ReadStateValue(*pMenu, ValueOrDefault(values.stateStyles[size_t(j)],
+                                                  tb::kDefaultStateValue));
+        const size_t nCount = counts[size_t(j)];
         pMenu->m_items.reserve(nCount);
-        for (size_t k = 1; k <= nCount; ++k) {
+        for (size_t k = 0; k < nCount; ++k) {
             // Sub-menus come with the links; items the links give none get a new one then.
             auto pItem = CMarquelItem::WithoutSubMenu("Button");
             // A missing item value leaves the new item as constructed.
-            if (const std::string* pValue = map.Find(tb::CParamName(j, static_cast<int>(k)).View()))
+            if (const std::string* pValue = values.items[values.firstItem[size_t(j)] + k])
                 tb::ReadItemValue(*pItem, *pValue, strBaseFolder);
             stored.items.push_back(pItem.get());
             stored.itemOwner.push_back(j);

@@ -3,6 +3,7 @@
 // model only sees this interface, so it does not depend on the widget-file code above it.
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -18,6 +19,11 @@ public:
     // The stored value, or null when the name is missing. Names are case-sensitive.
     virtual const std::string* Find(std::string_view strName) const = 0;
     virtual size_t Size() const = 0;
+    // Every entry, in no particular order: for readers that want most of them, which is
+    // cheaper than looking each up.
+    virtual void ForEach(
+        const std::function<void(std::string_view strName, const std::string& strValue)>& visit)
+        const = 0;
 };
 
 // A plain ordered map; used by tests and wherever no widget file is involved.
@@ -32,6 +38,11 @@ public:
         return it == m_values.end() ? nullptr : &it->second;
     }
     size_t Size() const override { return m_values.size(); }
+    void ForEach(const std::function<void(std::string_view, const std::string&)>& visit)
+        const override {
+        for (const auto& [name, value] : m_values)
+            visit(name, value);
+    }
 
     const std::map<std::string, std::string>& Values() const { return m_values; }
 
