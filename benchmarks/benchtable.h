@@ -28,7 +28,7 @@ namespace tb::bench {
 
 inline void KeepFreedMemory() {
     ::mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    ::mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest the library takes
+    ::mallopt(M_MMAP_MAX, 0); // large blocks too: a fresh mapping each time is touched anew
 }
 
 // The command line every benchmark program takes: design sizes in buttons and --reps=N.

@@ -59,6 +59,9 @@ bool CBrisko::ReadConfigFile(const std::string& path) {
     if (config.PeekDescription(tb::kDescProgID) != tb::kBriskoProgID)
         return true;
     applet.ReadParameters(config.Parameters(), WidgetFolder(path));
+    // The design now holds everything they said, and writing makes them anew; their memory
+    // serves the HTML and the writing instead.
+    config.ClearParameters();
     return true;
 }
 

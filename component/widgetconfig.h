@@ -103,6 +103,8 @@ public:
     bool SameContent(const WidgetConfig& other) const;
 
 private:
+    template <class Flush> bool AppendText(std::string& out, Flush flush) const;
+
     tb::CHashOrderMap m_mapDescription;
     tb::CHashOrderMap m_mapParameters;
     std::vector<ResourceEntry> m_arrResources;

@@ -5,6 +5,7 @@
 #include "model/filecompare.h"
 #include "model/storagewalk.h"
 #include "platform/core/atomicfile.h"
+#include "platform/core/folderlistings.h"
 #include "platform/core/paths.h"
 
 #include <algorithm>
@@ -42,7 +43,7 @@ constexpr const char* kReservedWhy = "it has the name of the widget file, which 
 
 tb::GatherOutcome GatherOne(std::string& strReference, const std::string& strDestFolder,
                             tb::CHandledPaths& handled, tb::GatherMode mode,
-                            tb::GatherReport* pReport) {
+                            tb::GatherReport* pReport, tb::CFolderListings* pSources) {
     using tb::GatherOutcome;
     if (strReference.empty())
         return GatherOutcome::Unchanged;
@@ -60,7 +61,7 @@ tb::GatherOutcome GatherOne(std::string& strReference, const std::string& strDes
         return Copy(strReference, strTarget, pReport);
     }
 
-    if (!tb::FileExists(strReference)) {
+    if (!(pSources ? pSources->FileExists(strReference) : tb::FileExists(strReference))) {
         strReference.clear();
         return GatherOutcome::Cleared;
     }
@@ -104,12 +105,16 @@ std::vector<tb::CopyFailure> CAppletParameters::GatherFiles(const std::string& s
 
     // The class file goes like a media file copied over: whatever lies there is replaced.
     std::string strClassFile = tb::JoinPath(strComponentFolder, tb::kAppletClassFile);
+    // A design refers to the same few folders many times over; they are listed once each.
+    tb::CFolderListings sources;
+    sources.NeverList(strDest);
     tb::CHandledPaths handled;
     GatherOne(strClassFile, strDest, handled, tb::GatherMode::CopyOnly, &report);
 
     std::vector<std::string*> conflicts;
     tb::ForEachFileReference(*this, [&](std::string& strReference, const std::string&) {
-        if (GatherOne(strReference, strDest, handled, mode, &report) == tb::GatherOutcome::Conflict)
+        if (GatherOne(strReference, strDest, handled, mode, &report, &sources) ==
+            tb::GatherOutcome::Conflict)
             conflicts.push_back(&strReference);
     });
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace tb {
+class CFolderListings;
 
 // Source paths already dealt with in one gathering, each with the copy its first reference
 // was pointed at; an empty copy marks a source that collided with a different file.
@@ -52,7 +53,10 @@ inline constexpr const char* kAppletClassFile = "tlwbtn.class";
 // Gathers one file reference (a path text of the model, rewritten in place). strDestFolder
 // ends with '/'. PointAtCopies copies each source once and points every reference to it at
 // the copy; CopyOnly copies over whatever lies in the destination and leaves references alone.
-// Failed copies are added to the report when one is given.
+// Failed copies are added to the report when one is given. pSources, when given, answers
+// whether sources exist from folder listings; it must never list strDestFolder (NeverList),
+// into which this copies.
 tb::GatherOutcome GatherOne(std::string& strReference, const std::string& strDestFolder,
                             tb::CHandledPaths& handled, tb::GatherMode mode,
-                            tb::GatherReport* pReport = nullptr);
+                            tb::GatherReport* pReport = nullptr,
+                            tb::CFolderListings* pSources = nullptr);

@@ -116,6 +116,13 @@ RenameFunction SetRenameFunctionForTesting(RenameFunction fn) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* pWhy) {
+    return WriteFileAtomicallyFrom(
+        path, [bytes](const ByteEmitter& emit) { return emit(bytes); }, pWhy);
+}
+
+bool WriteFileAtomicallyFrom(const std::string& path,
+                             const std::function<bool(const ByteEmitter& emit)>& produce,
+                             std::string* pWhy) {
     if (path.empty())
         return Failed(pWhy, "no file name");
     const std::string target = ResolveTarget(path);
@@ -128,7 +135,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
             if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
                 ::fchmod(fd, st.st_mode & 07777) != 0)
                 return false;
-            return WriteAll(fd, bytes);
+            errno = EIO; // what a producer that gives up leaves as the reason
+            return produce([fd](std::string_view piece) { return WriteAll(fd, piece); });
         },
         pWhy);
 }

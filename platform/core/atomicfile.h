@@ -5,6 +5,7 @@
 // Every writer of a whole file uses it: widget files, registry hives, pages, pictures, and
 // the copies of media files.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,14 @@ namespace tb {
 // *pWhy, when given, says why in the system's words.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::string* pWhy = nullptr);
+
+// The same with the bytes made in pieces, so that a large file never lies in memory whole:
+// produce hands each piece to emit, in order. A false from produce or from emit (a failed
+// write) fails the save and leaves the previous file as it was.
+using ByteEmitter = std::function<bool(std::string_view piece)>;
+bool WriteFileAtomicallyFrom(const std::string& path,
+                             const std::function<bool(const ByteEmitter& emit)>& produce,
+                             std::string* pWhy = nullptr);
 
 // Copies the regular file at from to path the same way, with the source's permission bits.
 // Unlike WriteFileAtomically it replaces a symbolic link at path by the copy instead of

@@ -2,9 +2,11 @@
 
 #include "platform/core/paths.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tb {
@@ -17,7 +19,13 @@ constexpr int kLookupsBeforeListing = 16;
 
 } // namespace
 
-void CFolderListings::List(const std::string& folder, CFolder& listing) {
+void CFolderListings::NeverList(const std::string& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0)
+        m_neverListed.emplace_back(info.st_dev, info.st_ino);
+}
+
+void CFolderListings::List(const std::string& folder, CFolder& listing) const {
     DIR* pDir = ::opendir(folder.c_str());
     if (!pDir) {
         // A folder that is not there holds no files; any other failure leaves each path to
@@ -28,6 +36,14 @@ void CFolderListings::List(const std::string& folder, CFolder& listing) {
     }
     // A folder that can be read but not searched lists names that no lookup could reach.
     if (::faccessat(AT_FDCWD, folder.c_str(), X_OK, AT_EACCESS) != 0) {
+        ::closedir(pDir);
+        listing.state = CFolder::State::Unlistable;
+        return;
+    }
+    struct stat info {};
+    if (::fstat(::dirfd(pDir), &info) != 0 ||
+        std::find(m_neverListed.begin(), m_neverListed.end(),
+                  std::make_pair(info.st_dev, info.st_ino)) != m_neverListed.end()) {
         ::closedir(pDir);
         listing.state = CFolder::State::Unlistable;
         return;

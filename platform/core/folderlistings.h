@@ -9,7 +9,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace tb {
 
@@ -17,6 +20,9 @@ class CFolderListings {
 public:
     // As FileExists(path): an existing regular file, links followed.
     bool FileExists(const std::string& path);
+    // Paths into this directory, by whatever name they reach it, are always looked up: a pass
+    // that writes into a folder must see its own new files there.
+    void NeverList(const std::string& folder);
 
 private:
     struct CNameHash {
@@ -33,9 +39,10 @@ private:
         std::unordered_map<std::string, unsigned char, CNameHash, std::equal_to<>> names;
     };
 
-    static void List(const std::string& folder, CFolder& listing);
+    void List(const std::string& folder, CFolder& listing) const;
 
     std::unordered_map<std::string, CFolder> m_folders;
+    std::vector<std::pair<dev_t, ino_t>> m_neverListed;
 };
 
 } // namespace tb

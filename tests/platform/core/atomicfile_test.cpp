@@ -61,4 +61,21 @@ TEST(AtomicFile, AReadOnlyFileStaysAsItIs) {
     EXPECT_EQ(ReadFileBytes(path), "protected");
 }
 
+TEST(AtomicFile, BytesMadeInPiecesArriveInOrderAndAProducerThatGivesUpChangesNothing) {
+    TempDir dir;
+    const std::string path = dir.file("f.txt");
+    ASSERT_TRUE(tb::WriteFileAtomicallyFrom(path, [](const tb::ByteEmitter& emit) {
+        return emit("one\r\n") && emit("") && emit(std::string(100000, 'x')) && emit("end");
+    }));
+    EXPECT_EQ(ReadFileBytes(path), "one\r\n" + std::string(100000, 'x') + "end");
+
+    WriteFileBytes(path, "previous");
+    std::string why;
+    EXPECT_FALSE(tb::WriteFileAtomicallyFrom(
+        path, [](const tb::ByteEmitter& emit) { return emit("half of it") && false; }, &why));
+    EXPECT_FALSE(why.empty());
+    EXPECT_EQ(ReadFileBytes(path), "previous");
+    EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
 } // namespace
