@@ -83,13 +83,13 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
 
-    tb::bench::CBenchOptions options = tb::bench::BenchOptionsFrom(argc, argv);
-    if (argc < 2)
-        options.sizes = {10, 100, 1000};
+    tb::bench::KeepFreedMemory();
+    const tb::bench::CBenchOptions options =
+        tb::bench::BenchOptionsFrom(argc, argv, {10, 100, 1000});
     const std::vector<CBenchStep<CViewContext>> steps = ViewSteps();
     std::printf("Design view of a %d x %d applet; buttons 80 x 30 with two-line labels.\n",
                 kAppletSide, kAppletSide);
-    tb::bench::PrintHeader(steps);
+    std::vector<std::vector<tb::bench::CStepTimes>> timesBySize;
     for (int nButtons : options.sizes) {
         CViewContext context;
         BuildCanvas(context.applet, nButtons);
@@ -103,10 +103,9 @@ int main(int argc, char** argv) {
                                             {pMiddle->bounds.left + 40, pMiddle->bounds.top + 15});
         QCoreApplication::processEvents();
         const int reps = options.nReps > 0 ? options.nReps : std::max(5, 2000 / nButtons);
-        std::vector<double> seconds;
-        for (const auto& step : steps)
-            seconds.push_back(tb::bench::TimeBest(step, context, reps));
-        tb::bench::PrintRow(nButtons, seconds);
+        timesBySize.push_back(tb::bench::TimeSteps(steps, context, reps));
+        tb::bench::PrintTimes(nButtons, steps, timesBySize.back());
     }
+    tb::bench::PrintGrowth(options.sizes, steps, timesBySize);
     return 0;
 }
