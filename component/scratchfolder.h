@@ -24,8 +24,4 @@ private:
     std::string m_strPath;
 };
 
-// The folder the scratch folders are made in: $XDG_CACHE_HOME/ambrel-brisko, with
-// ~/.cache standing in for an unset or relative $XDG_CACHE_HOME.
-std::string ScratchParentFolder();
-
 } // namespace tb

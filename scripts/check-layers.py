@@ -6,7 +6,9 @@
 Every folder with sources belongs to one layer of LAYERS below (a folder belongs to the
 longest entry that is a prefix of its path). A file may include headers of its own folder and
 of the layers below its own; an include of a layer above, or of another folder of the same
-layer, is an error. Folders marked GUI-free may not include Qt headers. Every folder with
+layer, is an error. Folders marked GUI-free may not include Qt headers. Hosts reach the widget
+component only through the registry and its dispatch interface, so their folders include none
+of the component's headers, though those lie in layers below. Every folder with
 sources has its own CMakeLists.txt that names each of its .cpp files.
 
 Prints one line per problem and exits with 1 when there is any, 0 otherwise.
@@ -29,6 +31,7 @@ LAYERS = [
     "model/ui",
     "designer/ui",
     "component/module",
+    "workbench/core",
     "workbench addin vellumo",
     "cli tools benchmarks fuzz",
     "tests/support",
@@ -39,8 +42,14 @@ LAYERS = [
 GUI_FREE = {
     "platform/core", "platform/module", "platform/registry", "platform/surface",
     "platform/ui", "platform/profile", "platform/com", "model", "designer/paint",
-    "designer/core", "component", "addin/host",
+    "designer/core", "component", "addin/host", "workbench/core",
 }
+
+# Host folders, the parts of the widget component they must not include, and the one
+# header of the component that hosts share (the workbench shows the same browser lists).
+HOSTS = {"workbench", "workbench/core", "addin", "vellumo"}
+COMPONENT_PARTS = ("model/", "designer/", "component/")
+SHARED_WITH_HOSTS = {"component/browserlist.h"}
 
 SOURCE_ENDINGS = (".h", ".cpp")
 SKIPPED_FOLDERS = {".git", "resources", "scripts", "cmake", "tests/data"}
@@ -126,7 +135,11 @@ def check_includes(root, folder, name, layer, rank):
                 problems.append(f"{where}: GUI-free {layer} includes Qt header <{header}>")
             continue
         target = owning_folder(header, rank)
-        if target is None:
+        if (layer in HOSTS and header.startswith(COMPONENT_PARTS)
+                and header not in SHARED_WITH_HOSTS):
+            problems.append(f'{where}: host {layer} includes "{header}", which reaches into '
+                            f"the widget component")
+        elif target is None:
             problems.append(f'{where}: "{header}" lies in no layer')
         elif target != layer and rank[target] >= rank[layer]:
             direction = "up" if rank[target] > rank[layer] else "sideways"

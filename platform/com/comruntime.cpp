@@ -2,8 +2,12 @@
 
 #include <dlfcn.h>
 
+#include <stdlib.h>
+
 #include <map>
+#include <memory>
 #include <mutex>
+#include <vector>
 
 #include "platform/com/interfaceptr.h"
 #include "platform/core/paths.h"
@@ -42,6 +46,17 @@ std::mutex g_mutex;
 std::map<std::string, LoadedModule>& Modules() {
     static std::map<std::string, LoadedModule> modules;
     return modules;
+}
+
+// Class objects this process registered itself; under g_mutex.
+struct RegisteredClassObject {
+    CLSID clsid;
+    IUnknown* pUnk = nullptr; // one reference held
+    uint32_t nCookie = 0;
+};
+std::vector<RegisteredClassObject>& ClassObjects() {
+    static std::vector<RegisteredClassObject> objects;
+    return objects;
 }
 
 // Reads the default value of HKEY_CLASSES_ROOT\key.
@@ -135,6 +150,21 @@ HRESULT CoGetClassObject(REFCLSID rclsid, DWORD_CLSCTX dwClsContext, void*, REFI
     *ppv = nullptr;
     if (!(dwClsContext & (CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER)))
         return Fail(REGDB_E_CLASSNOTREG, "Only in-process servers are supported");
+    IUnknown* pRegistered = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        for (const RegisteredClassObject& object : ClassObjects()) {
+            if (object.clsid == rclsid) {
+                pRegistered = object.pUnk;
+                pRegistered->AddRef();
+            }
+        }
+    }
+    if (pRegistered) {
+        const auto holder = tb::CInterfacePtr<IUnknown>::Adopt(pRegistered);
+        const HRESULT hrQuery = pRegistered->QueryInterface(riid, ppv);
+        return FAILED(hrQuery) ? Fail(hrQuery, tb::HResultText(hrQuery)) : Succeed(hrQuery);
+    }
     std::string path;
     HRESULT hr = tb::InProcServerPath(rclsid, &path);
     if (FAILED(hr))
@@ -188,6 +218,78 @@ void CoFreeUnusedLibraries() {
         }
     }
 }
+
+HRESULT CoRegisterClassObject(REFCLSID rclsid, IUnknown* pUnk, DWORD_CLSCTX dwClsContext, uint32_t,
+                              uint32_t* lpdwRegister) {
+    if (!pUnk || !lpdwRegister)
+        return Fail(E_POINTER, "No class object or no place for the cookie");
+    *lpdwRegister = 0;
+    if (!(dwClsContext & (CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER)))
+        return Fail(E_INVALIDARG, "Only in-process class objects are supported");
+    std::lock_guard<std::mutex> lock(g_mutex);
+    static uint32_t s_nLastCookie = 0;
+    for (const RegisteredClassObject& object : ClassObjects()) {
+        if (object.clsid == rclsid)
+            return Fail(E_INVALIDARG, "The class " + tb::GuidToString(rclsid) +
+                                          " already has a class object in this process");
+    }
+    pUnk->AddRef();
+    ClassObjects().push_back({rclsid, pUnk, ++s_nLastCookie});
+    *lpdwRegister = s_nLastCookie;
+    return Succeed();
+}
+
+HRESULT CoRevokeClassObject(uint32_t dwRegister) {
+    IUnknown* pUnk = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        auto& objects = ClassObjects();
+        for (auto it = objects.begin(); it != objects.end(); ++it) {
+            if (it->nCookie == dwRegister) {
+                pUnk = it->pUnk;
+                objects.erase(it);
+                break;
+            }
+        }
+    }
+    if (!pUnk)
+        return Fail(E_INVALIDARG, "No class object registered under that cookie");
+    // Released outside the lock: the object's Release may call back into this runtime.
+    pUnk->Release();
+    return Succeed();
+}
+
+namespace tb {
+
+HRESULT CallServerRegistration(const std::string& modulePath, const char* entryPoint,
+                               std::string* absolutePath) {
+    if (!FileExists(modulePath))
+        return Fail(CO_E_DLLNOTFOUND, "no such module: " + modulePath);
+    // The module records where it was loaded from; that must not depend on our folder.
+    std::unique_ptr<char, decltype(&free)> absolute(realpath(modulePath.c_str(), nullptr), &free);
+    if (!absolute)
+        return Fail(CO_E_DLLNOTFOUND, "cannot resolve the path " + modulePath);
+    if (absolutePath)
+        *absolutePath = absolute.get();
+    dlerror();
+    void* handle = dlopen(absolute.get(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* reason = dlerror();
+        return Fail(CO_E_ERRORINDLL,
+                    "cannot load " + modulePath + ": " + (reason ? reason : "unknown reason"));
+    }
+    auto pfn = reinterpret_cast<PFN_DllRegisterServer>(dlsym(handle, entryPoint));
+    if (!pfn) {
+        dlclose(handle);
+        return Fail(CO_E_ERRORINDLL, modulePath + " has no entry point " + entryPoint);
+    }
+    const HRESULT hr = pfn();
+    if (FAILED(hr))
+        return Fail(hr, std::string(entryPoint) + " failed: " + HResultText(hr));
+    return Succeed(hr);
+}
+
+} // namespace tb
 
 HRESULT CLSIDFromProgID(const std::string& progID, CLSID* clsid) {
     if (!clsid)

@@ -36,6 +36,15 @@ HRESULT CoGetClassObject(REFCLSID rclsid, DWORD_CLSCTX dwClsContext, void* reser
 // Asks each loaded module's DllCanUnloadNow and unloads those that answer S_OK.
 void CoFreeUnusedLibraries();
 
+// A class object offered by this process itself: until it is revoked, CoGetClassObject and
+// CoCreateInstance for that class take it (asking it for the interface they need) instead of
+// loading the registered module. The registry entries of the class are still what the ProgID
+// and path lookups read. One registration per class; *lpdwRegister receives the cookie.
+constexpr uint32_t REGCLS_MULTIPLEUSE = 1;
+HRESULT CoRegisterClassObject(REFCLSID rclsid, IUnknown* pUnk, DWORD_CLSCTX dwClsContext,
+                              uint32_t flags, uint32_t* lpdwRegister);
+HRESULT CoRevokeClassObject(uint32_t dwRegister);
+
 // HKEY_CLASSES_ROOT\<progID>\CLSID default value; CO_E_CLASSSTRING when absent or not a
 // class identifier.
 HRESULT CLSIDFromProgID(const std::string& progID, CLSID* clsid);
@@ -58,5 +67,13 @@ HRESULT InProcServerPath(REFCLSID clsid, std::string* path);
 
 // How many modules are loaded right now (for tests and diagnostics).
 size_t LoadedComModuleCount();
+
+// Loads a module file and calls its DllRegisterServer or DllUnregisterServer (entryPoint),
+// as an installer does. The module is loaded by its absolute path, which is what it records,
+// and stays loaded: it may have put process-wide tables in place. Failures: CO_E_DLLNOTFOUND
+// (no such file), CO_E_ERRORINDLL (it does not load or lacks the entry point), or the entry
+// point's own answer; LastComErrorText() says which in words.
+HRESULT CallServerRegistration(const std::string& modulePath, const char* entryPoint,
+                               std::string* absolutePath = nullptr);
 
 } // namespace tb

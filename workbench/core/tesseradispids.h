@@ -1,0 +1,34 @@
+#pragma once
+// The dispatch identifiers by which the workbench calls a widget component. They are the
+// component's published contract: hosts do not link the component, so each keeps its own
+// copy of the numbers, and a component that renumbered its members would break them all.
+
+#include "platform/com/interfaces.h"
+
+namespace tb {
+
+enum TesseraDispId : DISPID {
+    DISPID_TESSERA_PROGID = 1,
+    DISPID_TESSERA_TITLE = 2,
+    DISPID_TESSERA_DESCRIPTION = 3,
+    DISPID_TESSERA_PREVIEWPATH = 5,
+    DISPID_TESSERA_LASTUPDATETIME = 6,
+    DISPID_TESSERA_READCONFIGFILE = 7,
+    DISPID_TESSERA_WRITECONFIGFILE = 8,
+    DISPID_TESSERA_CONFIG = 9,
+    DISPID_TESSERA_GETTESSERATYPEID = 10,
+    DISPID_TESSERA_GETTESSERANAMEID = 11,
+    DISPID_TESSERA_GETMENUTEXTID = 12,
+    DISPID_TESSERA_GETMESSAGETEXTID = 13,
+    DISPID_TESSERA_GETHTMLSEGMENTNUMBER = 17,
+    DISPID_TESSERA_GETHTMLPOSITION = 18,
+    DISPID_TESSERA_GETHTMLBODY = 19,
+    DISPID_TESSERA_GETRESOURCEINSTANCE = 20,
+    DISPID_TESSERA_GETRESOURCENUMBER = 21,
+    DISPID_TESSERA_GETRESOURCENAME = 22,
+    DISPID_TESSERA_GETRESOURCELOCALPATH = 23,
+    DISPID_TESSERA_GETRESOURCEWEBPATH = 24,
+    DISPID_TESSERA_WRITECONFIGFILEEX = 28,
+};
+
+} // namespace tb
