@@ -75,7 +75,9 @@ bool CVellumoToolApp::InitInstance(const std::vector<std::string>& arguments) {
     std::string registeredModule;
     if (EnsureComponentRegistered(LoadHostString(IDS_WIDGET_PROGID), m_folders.programFolder,
                                   &registeredModule) == ComponentSetup::RegisteredNow)
-        m_strStartupNotice = FormatHostString(IDS_COMPONENT_REGISTERED, {registeredModule});
+        // The folder is the program's own; the module's name says enough in a status bar.
+        m_strStartupNotice =
+            FormatHostString(IDS_COMPONENT_REGISTERED, {FileNamePart(registeredModule)});
 
     CreateDocumentWindow();
     const std::string file = FileArgument(arguments);

@@ -54,9 +54,7 @@ const ModuleString kStrings[] = {
     {AFX_IDS_IDLEMESSAGE, "Ready"},
     {IDS_ASK_TO_SAVE, "Save changes to %1?"},
     {IDS_ALL_FILES_FILTER, "All Files (*.*)"},
-    {IDS_COMPONENT_REGISTERED,
-     "The widget component was not registered: %s from the program folder is now registered "
-     "for you."},
+    {IDS_COMPONENT_REGISTERED, "The widget component %s beside the program is now registered."},
 };
 
 } // namespace

@@ -9,12 +9,26 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "platform/com/comruntime.h"
 #include "platform/core/paths.h"
 #include "platform/core/userfolders.h"
 #include "workbench/core/tessera.h"
 
 using namespace tb;
 using namespace tb::test;
+
+namespace {
+
+std::string RegisteredModulePath() {
+    CLSID clsid;
+    std::string path;
+    if (FAILED(CLSIDFromProgID("TesseraServer.Brisko", &clsid)) ||
+        FAILED(InProcServerPath(clsid, &path)))
+        return "<none>";
+    return path;
+}
+
+} // namespace
 
 using WorkbenchStart = WorkbenchFixture;
 
@@ -32,9 +46,8 @@ TEST_F(WorkbenchStart, RegistersTheComponentBesideTheProgramAndSaysSoInTheStatus
     CVellumoToolApp& app = Start();
     ASSERT_TRUE(Frame().isVisible());
     EXPECT_EQ(Frame().StatusText(),
-              QString::fromStdString("The widget component was not registered: " + ProgramDir() +
-                                     "/TesseraBrisko.so from the program folder is now "
-                                     "registered for you."));
+              "The widget component TesseraBrisko.so beside the program is now registered.");
+    EXPECT_EQ(RegisteredModulePath(), ProgramDir() + "/TesseraBrisko.so");
     // The first widget, without a dialog and without the designer.
     ASSERT_NE(Doc().Tessera(), nullptr);
     EXPECT_EQ(Doc().Tessera()->GetTitle(), "Normal");

@@ -1,10 +1,14 @@
-// Pictures of the workbench for people to look at: the main window with a widget loaded,
-// written into the build's screenshots folder.
+// Pictures of the workbench for people to look at: the main window at the first start and
+// with a widget loaded, and the Rename dialog, written into the build's screenshots folder.
 
 #include "tests/workbench/ui/workbenchfixture.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPainter>
+
+#include "tests/workbench/workbenchtest.h"
+#include "workbench/core/commandids.h"
 
 using namespace tb;
 using namespace tb::test;
@@ -37,7 +41,16 @@ QImage Framed(QWidget& window) {
 
 using Screenshots = WorkbenchFixture;
 
+TEST_F(Screenshots, TheMainWindowAtTheFirstStart) {
+    Start();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Framed(Frame()).save(ShotPath("workbench-first-start.png")));
+    Exit();
+}
+
 TEST_F(Screenshots, TheMainWindowWithAWidgetLoaded) {
+    // Registered as an installed program is, so that the status bar has nothing to report.
+    RegisterBuiltComponent();
     const std::string path = dir.file("Blue Glass Bar.tsq");
     WriteFileBytes(path, ReadFileBytes(ProgramDir() + "/blueglassbar.tsq"));
     {
@@ -46,7 +59,26 @@ TEST_F(Screenshots, TheMainWindowWithAWidgetLoaded) {
     }
     Frame().UpdateCommandStates();
     QCoreApplication::processEvents();
+    EXPECT_EQ(Frame().StatusText(), "Ready");
     EXPECT_TRUE(Framed(Frame()).save(ShotPath("workbench-main.png")));
-    ui.Expect(UiAnswer::Message(IDNO));
+    ui.Expect(UiAnswer::Message(IDNO)); // the designer was closed with OK
+    Exit();
+}
+
+TEST_F(Screenshots, TheRenameDialog) {
+    Start();
+    bool bSaved = false;
+    const CDialogDriver driver("Rename", [&](QWidget& dialog) {
+        QList<QLineEdit*> edits = dialog.findChildren<QLineEdit*>();
+        ASSERT_EQ(edits.size(), 2);
+        edits[0]->setText(QStringLiteral("BlueGlassBar"));
+        edits[1]->setText(QStringLiteral("Five glass buttons for the top of a page"));
+        QCoreApplication::processEvents();
+        bSaved = Framed(dialog).save(ShotPath("workbench-rename.png"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Action(ID_EDIT_RENAME)->trigger();
+    EXPECT_TRUE(driver.Seen());
+    EXPECT_TRUE(bSaved);
     Exit();
 }
