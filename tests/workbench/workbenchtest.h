@@ -45,6 +45,16 @@ inline void RegisterBuiltComponent() {
         << LastComErrorText();
 }
 
+// The module the registry names for the component's ProgID; "<none>" when it names none.
+inline std::string RegisteredModulePath() {
+    CLSID clsid;
+    std::string path;
+    if (FAILED(CLSIDFromProgID("TesseraServer.Brisko", &clsid)) ||
+        FAILED(InProcServerPath(clsid, &path)))
+        return "<none>";
+    return path;
+}
+
 // A widget file that names another component; ours reads it, and keeps it as not its own.
 inline void WriteForeignWidgetFile(const std::string& path) {
     WriteFileBytes(path, "========== Description Part Begin ==========\r\n"

@@ -7,40 +7,17 @@
 #include "tests/designer/ui/designerfixture.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QMenu>
-#include <QPainter>
 #include <QTimer>
 
 #include "designer/core/undosnapshot.h"
 #include "model/ui/appletpropertysheet.h"
+#include "tests/support/screenshot.h"
 
 using namespace tb;
 using namespace tb::test;
 
 namespace {
-
-QString ShotPath(const char* name) {
-    QDir().mkpath(QStringLiteral(TB_SCREENSHOT_DIR));
-    return QStringLiteral(TB_SCREENSHOT_DIR "/%1").arg(QLatin1String(name));
-}
-
-// A window's picture under a plain title bar, as a window manager would frame it.
-QImage Framed(QWidget& window) {
-    const QImage content = window.grab().toImage();
-    const int nTitle = 24;
-    QImage framed(content.width() + 2, content.height() + nTitle + 1, QImage::Format_RGB32);
-    framed.fill(QColor(0x3c, 0x46, 0x52));
-    QPainter painter(&framed);
-    painter.setPen(Qt::white);
-    QFont font = painter.font();
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRect(8, 0, framed.width() - 16, nTitle), Qt::AlignVCenter,
-                     window.windowTitle());
-    painter.drawImage(1, nTitle, content);
-    return framed;
-}
 
 // The palette on top and below it the design window with its context menu open where the
 // right button was pressed at `at`.

@@ -13,38 +13,25 @@
 using namespace tb;
 using namespace tb::test;
 
-namespace {
-
-std::string RegisteredPath() {
-    CLSID clsid;
-    std::string path;
-    if (FAILED(CLSIDFromProgID("TesseraServer.Brisko", &clsid)) ||
-        FAILED(InProcServerPath(clsid, &path)))
-        return "<none>";
-    return path;
-}
-
-} // namespace
-
 TEST(ComponentSetup, RegistersTheModuleBesideTheProgramWhenNothingIsRegistered) {
     std::string module;
     EXPECT_EQ(EnsureComponentRegistered("TesseraServer.Brisko", ProgramDir(), &module),
               ComponentSetup::RegisteredNow);
     EXPECT_EQ(module, ProgramDir() + "/TesseraBrisko.so");
-    EXPECT_EQ(RegisteredPath(), module);
+    EXPECT_EQ(RegisteredModulePath(), module);
     EXPECT_EQ(EnsureComponentRegistered("TesseraServer.Brisko", ProgramDir()),
               ComponentSetup::Ready);
 }
 
 TEST(ComponentSetup, ARegistrationOfAModuleThatIsGoneIsReplaced) {
     CInProcessBrisko stale; // registers a module file of its own folder
-    ASSERT_EQ(RegisteredPath(), stale.Folder().file("TesseraBrisko.so"));
+    ASSERT_EQ(RegisteredModulePath(), stale.Folder().file("TesseraBrisko.so"));
     EXPECT_EQ(EnsureComponentRegistered("TesseraServer.Brisko", ProgramDir()),
               ComponentSetup::Ready);
     std::filesystem::remove(stale.Folder().file("TesseraBrisko.so"));
     EXPECT_EQ(EnsureComponentRegistered("TesseraServer.Brisko", ProgramDir()),
               ComponentSetup::RegisteredNow);
-    EXPECT_EQ(RegisteredPath(), ProgramDir() + "/TesseraBrisko.so");
+    EXPECT_EQ(RegisteredModulePath(), ProgramDir() + "/TesseraBrisko.so");
 }
 
 TEST(ComponentSetup, WithoutAModuleBesideTheProgramNothingIsRegistered) {
@@ -56,5 +43,5 @@ TEST(ComponentSetup, WithoutAModuleBesideTheProgramNothingIsRegistered) {
     WriteFileBytes(empty.file("TesseraBrisko.so"), "not a module");
     EXPECT_EQ(EnsureComponentRegistered("TesseraServer.Brisko", empty.path()),
               ComponentSetup::NotRegistered);
-    EXPECT_EQ(RegisteredPath(), "<none>");
+    EXPECT_EQ(RegisteredModulePath(), "<none>");
 }

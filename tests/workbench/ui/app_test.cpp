@@ -9,26 +9,13 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "platform/com/comruntime.h"
 #include "platform/core/paths.h"
 #include "platform/core/userfolders.h"
+#include "tests/workbench/workbenchtest.h"
 #include "workbench/core/tessera.h"
 
 using namespace tb;
 using namespace tb::test;
-
-namespace {
-
-std::string RegisteredModulePath() {
-    CLSID clsid;
-    std::string path;
-    if (FAILED(CLSIDFromProgID("TesseraServer.Brisko", &clsid)) ||
-        FAILED(InProcServerPath(clsid, &path)))
-        return "<none>";
-    return path;
-}
-
-} // namespace
 
 using WorkbenchStart = WorkbenchFixture;
 
