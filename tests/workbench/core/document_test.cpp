@@ -187,6 +187,13 @@ TEST_F(WidgetDocument, AFailedSaveSaysSoKeepsTheChangesAndTheOldFile) {
     }
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(ReadFileBytes(path), before);
+    // A path that cannot be written at all (its folder is not there) neither: the document
+    // keeps its own path.
+    const std::string nowhere = dir.file("gone/kept.tsq");
+    ui.Expect(UiAnswer::Message(IDOK).WithText("Save to " + nowhere + " Error!"));
+    EXPECT_FALSE(doc.DoSave(nowhere));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), path);
     // Once the disk has room again, the same document saves.
     EXPECT_TRUE(doc.DoFileSave());
     EXPECT_EQ(DescriptionEntry(path, "Title"), "Changed");
