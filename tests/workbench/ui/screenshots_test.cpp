@@ -4,6 +4,8 @@
 #include "tests/workbench/ui/workbenchfixture.h"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "tests/support/screenshot.h"
 #include "tests/workbench/workbenchtest.h"
@@ -53,5 +55,17 @@ TEST_F(Screenshots, TheRenameDialog) {
     Action(ID_EDIT_RENAME)->trigger();
     EXPECT_TRUE(driver.Seen());
     EXPECT_TRUE(bSaved);
+    Exit();
+}
+
+TEST_F(Screenshots, TheFileMenuWithARecentFile) {
+    Start();
+    ui.Expect(UiAnswer::SaveFile(dir.file("Blue Glass Bar.tsq")));
+    Action(ID_FILE_SAVE_AS)->trigger();
+    QMenu* pFile = Frame().menuBar()->actions()[0]->menu();
+    pFile->popup(Frame().mapToGlobal(QPoint(0, 0)));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(pFile->grab().save(ShotPath("workbench-file-menu.png")));
+    pFile->close();
     Exit();
 }
