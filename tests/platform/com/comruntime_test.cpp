@@ -227,4 +227,90 @@ TEST_F(ComRuntime, ModuleRegistersItselfThroughItsEntryPoint) {
     dlclose(handle);
 }
 
+// A class object of the test's own: counts what is made of it and what holds it.
+class CCountingFactory : public IClassFactory {
+public:
+    HRESULT QueryInterface(REFIID riid, void** ppv) override {
+        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
+            *ppv = static_cast<IClassFactory*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG AddRef() override { return ++m_nRefs; }
+    ULONG Release() override { return --m_nRefs; }
+    HRESULT CreateInstance(IUnknown*, REFIID, void** ppv) override {
+        ++m_nCreated;
+        *ppv = nullptr;
+        return E_NOTIMPL; // the answer tells the test whose object was asked for
+    }
+    HRESULT LockServer(bool) override { return S_OK; }
+
+    int m_nRefs = 0;
+    int m_nCreated = 0;
+};
+
+TEST_F(ComRuntime, AClassObjectOfTheProcessServesItsClassUntilRevoked) {
+    const CLSID clsid = tb::MakeGuid(kClsidText);
+    CCountingFactory factory;
+    uint32_t nCookie = 0;
+    ASSERT_EQ(
+        CoRegisterClassObject(clsid, &factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &nCookie),
+        S_OK);
+    EXPECT_NE(nCookie, 0u);
+    EXPECT_EQ(factory.m_nRefs, 1); // the runtime holds it
+
+    // Created through the registered ProgID, but by the process's own class object: the
+    // registered module is not even loaded.
+    COleDispatchDriver driver;
+    EXPECT_EQ(driver.CreateDispatch(kProgID), E_NOTIMPL);
+    EXPECT_EQ(factory.m_nCreated, 1);
+    EXPECT_EQ(tb::LoadedComModuleCount(), 0u);
+    EXPECT_EQ(factory.m_nRefs, 1);
+
+    // One class object per class; a second registration is refused and changes nothing.
+    CCountingFactory second;
+    uint32_t nSecondCookie = 7;
+    EXPECT_EQ(CoRegisterClassObject(clsid, &second, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                                    &nSecondCookie),
+              E_INVALIDARG);
+    EXPECT_EQ(nSecondCookie, 0u);
+    EXPECT_EQ(second.m_nRefs, 0);
+    EXPECT_EQ(CoRegisterClassObject(clsid, nullptr, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                                    &nSecondCookie),
+              E_POINTER);
+
+    // Revoked, the class is the registered module's again, and the object is let go.
+    EXPECT_EQ(CoRevokeClassObject(nCookie), S_OK);
+    EXPECT_EQ(factory.m_nRefs, 0);
+    EXPECT_EQ(CoRevokeClassObject(nCookie), E_INVALIDARG);
+    ASSERT_EQ(driver.CreateDispatch(kProgID), S_OK);
+    EXPECT_EQ(factory.m_nCreated, 1);
+    EXPECT_EQ(tb::LoadedComModuleCount(), 1u);
+}
+
+TEST_F(ComRuntime, InstallerRegistrationLoadsTheModuleByItsAbsolutePath) {
+    RegDeleteTree(HKEY_CLASSES_ROOT, kProgID);
+    RegDeleteTree(HKEY_CLASSES_ROOT, std::string("CLSID\\") + kClsidText);
+    std::string absolute;
+    ASSERT_EQ(tb::CallServerRegistration(TB_TEST_COMPONENT, "DllRegisterServer", &absolute), S_OK)
+        << tb::LastComErrorText();
+    EXPECT_EQ(absolute.front(), '/');
+    std::string path;
+    ASSERT_EQ(tb::InProcServerPath(tb::MakeGuid(kClsidText), &path), S_OK);
+    EXPECT_EQ(path, absolute);
+
+    tb::test::TempDir dir;
+    EXPECT_EQ(tb::CallServerRegistration(dir.file("gone.so"), "DllRegisterServer"),
+              CO_E_DLLNOTFOUND);
+    EXPECT_NE(tb::LastComErrorText().find("gone.so"), std::string::npos);
+    tb::test::WriteFileBytes(dir.file("junk.so"), "not an ELF file");
+    EXPECT_EQ(tb::CallServerRegistration(dir.file("junk.so"), "DllRegisterServer"),
+              CO_E_ERRORINDLL);
+    EXPECT_EQ(tb::CallServerRegistration(TB_TEST_NOENTRY, "DllRegisterServer"), CO_E_ERRORINDLL);
+    EXPECT_NE(tb::LastComErrorText().find("DllRegisterServer"), std::string::npos);
+}
+
 } // namespace
