@@ -575,7 +575,7 @@
     for (let i = 0; i < 256; ++i) {
         const u = ~i & 0xff;
         const magnitude = ((((u & 0x0f) << 3) + 0x84) << ((u >> 4) & 7)) - 0x84;
-        ULAW[i] = (u & 0x80 ? -magnitude : magnitude) / 32768;
+        ULAW[i] = (u & 0x80 ? 0 - magnitude : magnitude) / 32768;
     }
 
     // An ".au" file as {sampleRate, channels: [Float32Array]}, or null when it is not one we
@@ -798,6 +798,12 @@
         }
     }
 
+    // Keyboard focus on the element or inside it; focus a click left behind does not count.
+    function keyboardFocusWithin(element) {
+        const active = element.ownerDocument.activeElement;
+        return !!active && element.contains(active) && focusVisible(active);
+    }
+
     // A button or menu entry: a real link over its face, with the three states.
     class Face {
         constructor(widget, menu, item, rect) {
@@ -835,11 +841,10 @@
             const a = doc.createElement('a');
             a.className = 'tlwbtn-link';
             a.draggable = false;
+            // A face without a link does nothing when chosen, so it stays out of the tab order.
             if (item.url) {
                 a.href = item.url;
                 a.target = item.target;
-            } else {
-                a.tabIndex = 0; // no link to follow, but still reachable and described
             }
             if (box) {
                 a.style.left = box.l + 'px';
@@ -859,11 +864,13 @@
                 .filter((s, i, all) => s && all.indexOf(s) === i && s !== name.textContent)
                 .join('. ');
             if (description) {
+                // Outside the link, so that it does not join the name; hidden, so that it is
+                // read only as the description.
                 const d = doc.createElement('span');
-                d.className = 'tlwbtn-hidden';
+                d.hidden = true;
                 d.id = 'tlwbtn-d' + ++idCounter;
                 d.textContent = description;
-                a.appendChild(d);
+                this.widget.host.appendChild(d);
                 a.setAttribute('aria-describedby', d.id);
             }
             this.link = a;
@@ -1205,8 +1212,7 @@
         scheduleClose() {
             root.clearTimeout(this.closeTimer);
             this.closeTimer = root.setTimeout(() => {
-                const inUse = (el) =>
-                    !!el && (el.matches(':hover') || el.contains(this.doc.activeElement));
+                const inUse = (el) => !!el && (el.matches(':hover') || keyboardFocusWithin(el));
                 let deepest = null;
                 for (const f of this.openPath) if (inUse(f.link) || inUse(f.list)) deepest = f;
                 if (deepest) {

@@ -174,8 +174,8 @@ void BuildFaces(CAppletParameters& a) {
     a.m_nBorderThick = 9;
     a.m_crBorder = RGB(120, 140, 170);
     const int thick[] = {0, 1, 2, 3, 5, 7, 9, 4, 40, 6, 2, 3};
-    const CRect rects[] = {{14, 14, 102, 74},  {110, 14, 197, 73}, {206, 14, 300, 75},
-                           {310, 14, 405, 70}, {14, 84, 101, 147}, {110, 84, 200, 146},
+    const CRect rects[] = {{14, 14, 102, 74},   {110, 14, 197, 73},  {206, 14, 300, 75},
+                           {310, 14, 405, 70},  {14, 84, 101, 147},  {110, 84, 200, 146},
                            {206, 84, 301, 150}, {310, 84, 346, 108}, {360, 90, 410, 120},
                            {14, 160, 120, 240}, {90, 190, 190, 250}, {330, 200, 460, 290}};
     for (int i = 0; i < 12; ++i) {
@@ -183,7 +183,8 @@ void BuildFaces(CAppletParameters& a) {
         for (int s = 0; s < 3; ++s)
             looks[s] = {Hue(i, s), Hue(i + 5, s + 1), Hue(i + 2, 2 - s), (i + s) % 6,
                         (i + 2 * s + 1) % 7};
-        CDrawRect& b = AddButton(a, rects[i], thick[i], looks, "", "face-" + std::to_string(i) + ".htm");
+        CDrawRect& b =
+            AddButton(a, rects[i], thick[i], looks, "", "face-" + std::to_string(i) + ".htm");
         b.menu->m_items.front()->m_strDescription = "Face " + std::to_string(i);
     }
     ShowHint(*a.m_buttons.front(), "A hint", CRect(20, 52, 110, 76));
@@ -258,14 +259,16 @@ void BuildMenus(CAppletParameters& a) {
 // Images for each state, a background image and sounds in both encodings.
 bool BuildMedia(CAppletParameters& a, const std::string& folder) {
     auto solid = [](uint32_t c) { return [c](int, int) { return c; }; };
-    const bool ok =
-        WriteFile(folder + "/red.bmp", Bitmap(16, 12, solid(0xff0000))) &&
-        WriteFile(folder + "/green.bmp", Bitmap(16, 12, solid(0x00ff00))) &&
-        WriteFile(folder + "/blue.bmp", Bitmap(16, 12, solid(0x0000ff))) &&
-        WriteFile(folder + "/tile.bmp",
-                  Bitmap(8, 8, [](int x, int y) { return (x / 4 + y / 4) % 2 ? 0x808080u : 0xc0c0c0u; })) &&
-        WriteFile(folder + "/over.au", AuTone(1, 8000, 440)) &&
-        WriteFile(folder + "/click.au", AuTone(3, 11025, 660));
+    const bool ok = WriteFile(folder + "/red.bmp", Bitmap(16, 12, solid(0xff0000))) &&
+                    WriteFile(folder + "/green.bmp", Bitmap(16, 12, solid(0x00ff00))) &&
+                    WriteFile(folder + "/blue.bmp", Bitmap(16, 12, solid(0x0000ff))) &&
+                    WriteFile(folder + "/tile.bmp",
+                              Bitmap(8, 8,
+                                     [](int x, int y) {
+                                         return (x / 4 + y / 4) % 2 ? 0x808080u : 0xc0c0c0u;
+                                     })) &&
+                    WriteFile(folder + "/over.au", AuTone(1, 8000, 440)) &&
+                    WriteFile(folder + "/click.au", AuTone(3, 11025, 660));
     a.m_nWidth = 200;
     a.m_nHeight = 80;
     a.m_nBackStyle = 1;
@@ -291,8 +294,8 @@ void BuildLabels(CAppletParameters& a) {
     a.m_crBack = RGB(255, 255, 255);
     const char* labels[] = {"Serif", "Sans bold", "Mono italic", "Two\r\nlines"};
     for (int i = 0; i < 4; ++i) {
-        CDrawRect& b = AddButton(a, CRect(10, 10 + 50 * i, 210, 50 + 50 * i), i, kPlain,
-                                 labels[i], "x.htm");
+        CDrawRect& b =
+            AddButton(a, CRect(10, 10 + 50 * i, 210, 50 + 50 * i), i, kPlain, labels[i], "x.htm");
         for (CMarquelState& st : b.menu->m_states) {
             st.m_nBackStyle = 1;
             st.m_crBack = RGB(255, 255, 255);
@@ -314,8 +317,9 @@ void BuildHundred(CAppletParameters& a) {
     a.m_nBorderThick = 4;
     for (int i = 0; i < 100; ++i) {
         const int x = 8 + (i % 10) * 80, y = 8 + (i / 10) * 32;
-        CDrawRect& b = AddButton(a, CRect(x, y, x + 76, y + 28), 3, kPlain,
-                                 "Item " + std::to_string(i + 1), "item" + std::to_string(i) + ".htm");
+        CDrawRect& b =
+            AddButton(a, CRect(x, y, x + 76, y + 28), 3, kPlain, "Item " + std::to_string(i + 1),
+                      "item" + std::to_string(i) + ".htm");
         ShowHint(b, "Hint " + std::to_string(i + 1), CRect(10, 26, 80, 46));
     }
 }

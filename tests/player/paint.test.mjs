@@ -28,7 +28,7 @@ after(async () => {
     await server?.close();
 });
 
-describe('designs without text', () => {
+describe('designs without text', { timeout: 60_000 }, () => {
     test('every state of every design equals the designer picture pixel for pixel', async () => {
         assert.ok(textless.length >= 8, 'the generator wrote the designs');
         for (const name of textless) {

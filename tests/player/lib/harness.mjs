@@ -183,6 +183,7 @@ export function pixelDifferences(player, render, rect, limit = 5) {
 // Opens a page, recording console warnings and script errors on it.
 export async function openPage(browser, url, options = {}) {
     const page = await browser.newPage();
+    page.setDefaultTimeout(15000);
     const log = { warnings: [], errors: [] };
     page.on('console', (m) => {
         // The tests' own pixel reads make the browser advise on readbacks; that is not ours.
