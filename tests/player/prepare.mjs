@@ -4,35 +4,28 @@
 
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 import { designsDir, env, rendersDir, requireBrowser } from './lib/harness.mjs';
+import { Tessera } from './lib/tessera.mjs';
 
 requireBrowser();
 fs.rmSync(env.work, { recursive: true, force: true });
 fs.mkdirSync(designsDir(), { recursive: true });
 fs.mkdirSync(rendersDir(), { recursive: true });
 
-const tessera = path.join(env.programDir, 'tessera');
-const registry = fs.mkdtempSync(path.join(os.tmpdir(), 'tlwbtn-registry-'));
-const run = (file, args) =>
-    execFileSync(file, args, {
-        env: { ...process.env, TALLOWBY_REGISTRY_DIR: registry, QT_QPA_PLATFORM: 'offscreen' },
-        stdio: ['ignore', 'pipe', 'pipe'],
-    });
+const tessera = new Tessera(env.programDir);
 try {
-    const designs = run(env.makeDesigns, [designsDir()]).toString().trim().split('\n');
-    run(tessera, ['register', path.join(env.programDir, 'TesseraBrisko.so')]);
+    const designs = execFileSync(env.makeDesigns, [designsDir()]).toString().trim().split('\n');
     for (const file of designs) {
         const name = path.basename(file, '.tsq');
-        fs.writeFileSync(path.join(designsDir(), name + '.html'), run(tessera, ['html', file, '--mode', '2']));
+        fs.writeFileSync(path.join(designsDir(), name + '.html'), tessera.run('html', file, '--mode', '2'));
         if (/^(faces|applet)/.test(name)) {
-            for (const state of [1, 2, 3])
-                run(tessera, ['render', file, path.join(rendersDir(), `${name}-${state}.png`), '--state', String(state)]);
+            for (const state of ['1', '2', '3'])
+                tessera.run('render', file, path.join(rendersDir(), `${name}-${state}.png`), '--state', state);
         }
     }
     fs.copyFileSync(path.join(env.programDir, 'tlwbtn.js'), path.join(designsDir(), 'tlwbtn.js'));
     console.log(`${designs.length} designs ready in ${designsDir()}`);
 } finally {
-    fs.rmSync(registry, { recursive: true, force: true });
+    tessera.close();
 }
