@@ -24,34 +24,71 @@
     // position reads as empty, numbers follow the C atoi rules, colours are "rrggbb".
 
     const INT_MAX = 2147483647;
+    const LITTLE_ENDIAN = new Uint8Array(new Uint32Array([1]).buffer)[0] === 1;
     const INT_MIN = -2147483648;
 
-    function atoi(text) {
-        const m = /^[\t\n\v\f\r ]*([+-]?)([0-9]*)/.exec(String(text));
+    const isSpace = (c) => c === 32 || (c >= 9 && c <= 13);
+
+    // Where the digits of a number start and end in text after white space and a sign; the
+    // sign is at start - 1 when there is one. Kept in two variables, not allocated, since
+    // a large design reads thousands of numbers before its first paint.
+    let numberStart = 0;
+    let numberEnd = 0;
+    function scanNumber(text) {
+        let i = 0;
+        const n = text.length;
+        while (i < n && isSpace(text.charCodeAt(i))) ++i;
+        const c = text.charCodeAt(i);
+        if (c === 45 || c === 43) ++i; // '-' or '+'
+        numberStart = i;
+        while (i < n && text.charCodeAt(i) >= 48 && text.charCodeAt(i) <= 57) ++i;
+        numberEnd = i;
+    }
+
+    function digitsValue(text, start, end, negative) {
         let v = 0;
-        for (let i = 0; i < m[2].length; ++i) {
-            v = v * 10 + (m[2].charCodeAt(i) - 48);
+        for (let i = start; i < end; ++i) {
+            v = v * 10 + (text.charCodeAt(i) - 48);
             if (v > INT_MAX + 1) v = INT_MAX + 1; // saturate, keep scanning
         }
-        if (m[1] === '-') return v === 0 ? 0 : Math.max(-v, INT_MIN);
+        if (negative) return v === 0 ? 0 : Math.max(-v, INT_MIN);
         return Math.min(v, INT_MAX);
+    }
+
+    function atoi(text) {
+        text = String(text);
+        scanNumber(text);
+        return digitsValue(text, numberStart, numberEnd, text.charCodeAt(numberStart - 1) === 45);
     }
 
     // "rrggbb" as 0xRRGGBB; like a hexadecimal integer read, only the leading digits count
     // and the low 24 bits make the colour.
     function hexColor(text) {
-        const m = /^[\t\n\v\f\r ]*([0-9a-fA-F]*)/.exec(String(text));
-        return m[1] ? parseInt(m[1].slice(-6), 16) : 0;
+        text = String(text);
+        let i = 0;
+        while (i < text.length && isSpace(text.charCodeAt(i))) ++i;
+        let v = 0;
+        for (; i < text.length; ++i) {
+            const c = text.charCodeAt(i);
+            const d = c >= 48 && c <= 57 ? c - 48
+                : c >= 97 && c <= 102 ? c - 87
+                : c >= 65 && c <= 70 ? c - 55
+                : -1;
+            if (d < 0) break;
+            v = ((v << 4) | d) & 0xffffff;
+        }
+        return v;
     }
 
     // Two integers written one after the other ("%d%d"): the last digit is the second, the
     // rest the first. The writer only pairs single digits, so this reads all it writes.
     function pairedDigits(text) {
-        const m = /^[\t\n\v\f\r ]*([+-]?)([0-9]*)/.exec(String(text));
-        const digits = m[2];
-        if (!digits) return [0, 0];
-        const second = digits.charCodeAt(digits.length - 1) - 48;
-        return [atoi(m[1] + digits.slice(0, -1)), second];
+        text = String(text);
+        scanNumber(text);
+        if (numberEnd === numberStart) return [0, 0];
+        const negative = text.charCodeAt(numberStart - 1) === 45;
+        return [digitsValue(text, numberStart, numberEnd - 1, negative),
+            text.charCodeAt(numberEnd - 1) - 48];
     }
 
     function fieldsOf(value) {
@@ -115,14 +152,20 @@
             top += height;
             height = -height;
         }
-        return {
+        const menu = {
             number: n,
             rect: { l: left, t: top, r: left + width, b: top + height },
             borderThick: atoi(field(f, 9)),
-            states: [parseState(g, 0), parseState(g, 14), parseState(g, 28)],
             items: [],
             placed: false,
         };
+        // Read when first painted: hints and further menus may never be.
+        let states = null;
+        Object.defineProperty(menu, 'states', {
+            enumerable: true,
+            get: () => states || (states = [parseState(g, 0), parseState(g, 14), parseState(g, 28)]),
+        });
+        return menu;
     }
 
     const FILE_REF = /^[^\s,][^,]*\.[A-Za-z0-9]{1,5}$/;
@@ -328,6 +371,28 @@
         }
     }
 
+    // The same painting into a whole-panel pixel buffer (RGBA words, `scale` device pixels per
+    // panel pixel), for repainting a whole panel at once.
+    class PixelPainter extends Painter {
+        constructor(pixels, stride, scale, clip) {
+            super(null, clip);
+            this.pixels = pixels;
+            this.stride = stride;
+            this.scale = scale;
+        }
+        fill(c, l, t, r, b) {
+            const k = this.clip;
+            const s = this.scale;
+            const x0 = Math.max(l, k.l) * s;
+            const x1 = Math.min(r, k.r) * s;
+            const y0 = Math.max(t, k.t) * s;
+            const y1 = Math.min(b, k.b) * s;
+            if (x0 >= x1 || y0 >= y1) return;
+            const word = (0xff000000 | ((c & 255) << 16) | (c & 0xff00) | ((c >> 16) & 255)) >>> 0;
+            for (let y = y0; y < y1; ++y) this.pixels.fill(word, y * this.stride + x0, y * this.stride + x1);
+        }
+    }
+
     function fillBackground(p, r, c1, c2, style) {
         if (!(style >= 1 && style <= 5)) return;
         const w = r.r - r.l;
@@ -493,18 +558,35 @@
         dx += state.textOffset;
         const left = r.l + dx;
         const top = r.t + Math.trunc((h - th) / 2);
-        return lines.map((line, i) => {
-            let x = left;
-            if (state.textAlign === 1) x = left + Math.trunc((tw - line.w) / 2);
-            else if (state.textAlign === 2) x = left + tw - line.w;
-            return { s: line.s, x, y: top + i * metrics.height + metrics.ascent };
-        });
+        return {
+            box: { l: left, t: top, r: left + tw, b: top + th },
+            lines: lines.map((line, i) => {
+                let x = left;
+                if (state.textAlign === 1) x = left + Math.trunc((tw - line.w) / 2);
+                else if (state.textAlign === 2) x = left + tw - line.w;
+                return { s: line.s, x, y: top + i * metrics.height + metrics.ascent };
+            }),
+        };
     }
 
     // The label in the state's font colour; the effects use shades of the face behind it.
-    function drawLabel(ctx, r, text, state, borderThick) {
+    // clip: where the label may go, when the context is not clipped to it already.
+    function drawLabel(ctx, r, text, state, borderThick, clip) {
         if (text === '') return;
-        const lines = layoutLabel(ctx, r, text, state, borderThick);
+        const { box, lines } = layoutLabel(ctx, r, text, state, borderThick);
+        // Glyphs may reach a pixel or two beyond the measured box; only a label near the edge
+        // needs the clip, which costs more than the text.
+        const margin = Math.ceil((box.b - box.t) / lines.length / 4) + 1;
+        if (clip && (box.l - margin < clip.l || box.t - margin < clip.t ||
+            box.r + margin > clip.r || box.b + margin > clip.b)) {
+            ctx.save();
+            ctx.beginPath();
+            ctx.rect(clip.l, clip.t, clip.r - clip.l, clip.b - clip.t);
+            ctx.clip();
+            drawLabel(ctx, r, text, state, borderThick, null);
+            ctx.restore();
+            return;
+        }
         const pass = (color, dx, dy) => {
             ctx.fillStyle = cssColor(color);
             for (const line of lines) ctx.fillText(line.s, line.x + dx, line.y + dy);
@@ -736,6 +818,10 @@
         }
     }
 
+    function escapeHtml(text) {
+        return String(text).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+    }
+
     function plainText(text) {
         return text.replace(/\s+/g, ' ').trim();
     }
@@ -836,46 +922,38 @@
             if (this.onState) this.onState(before, state);
         }
 
-        makeLink(doc, box) {
+        // The markup of the face's link, with its name inside, and of its description, which
+        // stays outside the link so that it does not join the name and is hidden so that it is
+        // read only as the description. Markup, since a panel makes a hundred of them at once.
+        linkMarkup(box) {
             const item = this.item || emptyItem();
-            const a = doc.createElement('a');
-            a.className = 'tlwbtn-link';
-            a.draggable = false;
-            // A face without a link does nothing when chosen, so it stays out of the tab order.
-            if (item.url) {
-                a.href = item.url;
-                a.target = item.target;
-            }
-            if (box) {
-                a.style.left = box.l + 'px';
-                a.style.top = box.t + 'px';
-                a.style.width = box.r - box.l + 'px';
-                a.style.height = box.b - box.t + 'px';
-            }
-            const name = doc.createElement('span');
-            name.className = 'tlwbtn-hidden';
             const hint = this.hintItem();
-            name.textContent =
-                plainText(item.label) || plainText(item.description) ||
+            const name = plainText(item.label) || plainText(item.description) ||
                 (hint ? plainText(hint.label) : '') || item.url;
-            a.appendChild(name);
             const description = [item.description, hint ? hint.label : '']
                 .map(plainText)
-                .filter((s, i, all) => s && all.indexOf(s) === i && s !== name.textContent)
+                .filter((s, i, all) => s && all.indexOf(s) === i && s !== name)
                 .join('. ');
-            if (description) {
-                // Outside the link, so that it does not join the name; hidden, so that it is
-                // read only as the description.
-                const d = doc.createElement('span');
-                d.hidden = true;
-                d.id = 'tlwbtn-d' + ++idCounter;
-                d.textContent = description;
-                this.widget.host.appendChild(d);
-                a.setAttribute('aria-describedby', d.id);
+            let link = '<a class="tlwbtn-link" draggable="false"';
+            // A face without a link does nothing when chosen, so it stays out of the tab order.
+            if (item.url) link += ' href="' + escapeHtml(item.url) + '" target="' + escapeHtml(item.target) + '"';
+            if (box) {
+                link += ' style="left:' + box.l + 'px;top:' + box.t + 'px;width:' + (box.r - box.l) +
+                    'px;height:' + (box.b - box.t) + 'px"';
             }
-            this.link = a;
-            this.listen(a);
-            return a;
+            let described = '';
+            if (description) {
+                const id = 'tlwbtn-d' + ++idCounter;
+                link += ' aria-describedby="' + id + '"';
+                described = '<span hidden id="' + id + '">' + escapeHtml(description) + '</span>';
+            }
+            link += '><span class="tlwbtn-hidden">' + escapeHtml(name) + '</span></a>';
+            return { link, described };
+        }
+
+        attach(link) {
+            this.link = link;
+            this.widget.faces.set(link, this);
         }
 
         // The hint box's item, when the button shows one.
@@ -888,56 +966,52 @@
             return this.item.subMenu.items.length ? this.item.subMenu : null;
         }
 
-        listen(a) {
-            const w = this.widget;
-            a.addEventListener('pointerenter', () => {
-                this.hover = true;
-                this.update();
-                w.over(this, true);
-                if (this.item && this.item.description) root.status = this.item.description;
-            });
-            a.addEventListener('pointerleave', () => {
-                this.hover = false;
-                this.pressed = false;
-                this.update();
-                w.over(this, false);
-                root.status = '';
-            });
-            a.addEventListener('pointerdown', (e) => {
-                if (e.button !== 0) return;
-                this.pressed = true;
-                w.hideHint();
-                this.update();
-            });
-            const release = () => {
-                this.pressed = false;
-                this.update();
-            };
-            a.addEventListener('pointerup', release);
-            a.addEventListener('pointercancel', release);
-            a.addEventListener('focus', () => {
-                // A click focuses the link too; only keyboard focus keeps the mouse-over look.
-                this.focus = focusVisible(a);
-                this.update();
-                w.over(this, true);
-            });
-            a.addEventListener('blur', () => {
-                this.focus = false;
-                this.keyPressed = false;
-                this.update();
-                w.over(this, false);
-            });
-            a.addEventListener('keydown', (e) => {
-                if (e.key !== 'Enter' || e.repeat) return;
-                this.keyPressed = true;
-                w.hideHint();
-                this.update();
-            });
-            a.addEventListener('keyup', (e) => {
-                if (e.key !== 'Enter') return;
-                this.keyPressed = false;
-                this.update();
-            });
+        // The widget hands each face the events of its link.
+        enter() {
+            this.hover = true;
+            this.update();
+            this.widget.over(this, true);
+            if (this.item && this.item.description) root.status = this.item.description;
+        }
+        leave() {
+            this.hover = false;
+            this.pressed = false;
+            this.update();
+            this.widget.over(this, false);
+            root.status = '';
+        }
+        press(e) {
+            if (e.button !== 0) return;
+            this.pressed = true;
+            this.widget.hideHint();
+            this.update();
+        }
+        release() {
+            this.pressed = false;
+            this.update();
+        }
+        focused() {
+            // A click focuses the link too; only keyboard focus keeps the mouse-over look.
+            this.focus = focusVisible(this.link);
+            this.update();
+            this.widget.over(this, true);
+        }
+        blurred() {
+            this.focus = false;
+            this.keyPressed = false;
+            this.update();
+            this.widget.over(this, false);
+        }
+        keyDown(e) {
+            if (e.key !== 'Enter' || e.repeat) return;
+            this.keyPressed = true;
+            this.widget.hideHint();
+            this.update();
+        }
+        keyUp(e) {
+            if (e.key !== 'Enter') return;
+            this.keyPressed = false;
+            this.update();
         }
     }
 
@@ -986,35 +1060,40 @@
             for (const menu of design.menus)
                 for (const item of menu.items) item.images.forEach((ref) => this.images.add(ref));
 
+            this.faces = new WeakMap(); // link -> face
             this.buttons = [];
+            const linked = [];
+            let links = '';
+            let descriptions = '';
             for (const menu of design.buttons) {
                 const face = new Face(this, menu, menu.items[0] || null, menu.rect);
                 face.isButton = true;
                 face.onState = () => this.repaint(face.rect);
                 this.buttons.push(face);
                 const box = intersect(menu.rect, this.bounds);
-                if (box && face.item) host.appendChild(face.makeLink(doc, box));
+                if (box && face.item) {
+                    const markup = face.linkMarkup(box);
+                    links += markup.link;
+                    descriptions += markup.described;
+                    linked.push(face);
+                }
             }
+            host.insertAdjacentHTML('beforeend', links + descriptions);
+            const elements = host.getElementsByClassName('tlwbtn-link');
+            linked.forEach((face, i) => face.attach(elements[i]));
 
             this.hint = this.makeCanvas(1, 1);
             this.hint.className = 'tlwbtn-hint';
             this.hint.setAttribute('aria-hidden', 'true');
             host.appendChild(this.hint);
 
-            host.addEventListener('pointerdown', () => this.gesture(), true);
-            host.addEventListener('keydown', () => this.gesture(), true);
-            host.addEventListener('pointerleave', () => this.scheduleClose());
-
-            applet.parentNode.insertBefore(host, applet);
-            applet.hidden = true;
-            applet.style.display = 'none';
+            this.listen(host);
 
             if (problems.length)
                 root.console.warn('tlwbtn.js: the button parameters are damaged (' +
                     problems.slice(0, 5).join('; ') + (problems.length > 5 ? '; ...' : '') +
                     '); showing what could be read');
 
-            this.base = null;
             this.paintBase(false);
             this.images.load(
                 (done, total) => this.paintLoading(done / total),
@@ -1028,6 +1107,40 @@
                 this.paintLoading(0);
                 this.markPainted();
             }
+            // Painted before it joins the page, so that its text does not wait for the page's
+            // styles to be worked out.
+            applet.parentNode.insertBefore(host, applet);
+            applet.hidden = true;
+            applet.style.display = 'none';
+        }
+
+        // One set of listeners for the whole panel: a face is found from its link.
+        listen(host) {
+            const faceOf = (node) => {
+                for (let n = node; n && n !== host; n = n.parentNode) {
+                    const face = this.faces.get(n);
+                    if (face) return face;
+                }
+                return null;
+            };
+            const on = (type, handler, capture) =>
+                host.addEventListener(type, (e) => {
+                    const face = faceOf(e.target);
+                    if (face) handler(face, e);
+                }, capture);
+            // Over and out also fire between a link and its own parts; only crossings count.
+            on('pointerover', (face, e) => face !== faceOf(e.relatedTarget) && face.enter());
+            on('pointerout', (face, e) => face !== faceOf(e.relatedTarget) && face.leave());
+            on('pointerdown', (face, e) => face.press(e));
+            on('pointerup', (face) => face.release());
+            on('pointercancel', (face) => face.release());
+            on('focusin', (face) => face.focused());
+            on('focusout', (face) => face.blurred());
+            on('keydown', (face, e) => face.keyDown(e));
+            on('keyup', (face, e) => face.keyUp(e));
+            host.addEventListener('pointerdown', () => this.gesture(), true);
+            host.addEventListener('keydown', () => this.gesture(), true);
+            host.addEventListener('pointerleave', () => this.scheduleClose());
         }
 
         makeCanvas(width, height) {
@@ -1053,16 +1166,22 @@
         // can be restored before it is painted again.
         paintBase(withImage) {
             const d = this.design;
-            if (!this.base) {
-                this.base = this.makeCanvas(this.width, this.height);
-                this.baseCtx = this.base.getContext('2d');
-                this.baseCtx.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+            const w = this.width * this.scale;
+            const h = this.height * this.scale;
+            const image = withImage ? this.images.get(d.backImage) : null;
+            if (!image && LITTLE_ENDIAN) {
+                // As pixels only; the canvas copy is made when a part must be restored.
+                this.basePixels = new Uint32Array(w * h);
+                this.base = null;
+                const p = new PixelPainter(this.basePixels, w, this.scale, this.bounds);
+                fillBackground(p, this.bounds, d.back, d.fade, d.backStyle);
+                drawBorder(p, this.bounds, d.border, d.borderThick, d.borderStyle);
+                return;
             }
-            const ctx = this.baseCtx;
+            const ctx = this.baseCanvas().getContext('2d');
             ctx.clearRect(0, 0, this.width, this.height);
             const p = new Painter(ctx, this.bounds);
             fillBackground(p, this.bounds, d.back, d.fade, d.backStyle);
-            const image = withImage ? this.images.get(d.backImage) : null;
             if (image) {
                 if (d.imageDisplay === 1) {
                     ctx.fillStyle = ctx.createPattern(image, 'repeat');
@@ -1073,6 +1192,24 @@
                 p.color = -1;
             }
             drawBorder(p, this.bounds, d.border, d.borderThick, d.borderStyle);
+            this.basePixels = LITTLE_ENDIAN
+                ? new Uint32Array(ctx.getImageData(0, 0, w, h).data.buffer)
+                : null;
+        }
+
+        baseCanvas() {
+            if (!this.base) {
+                this.base = this.makeCanvas(this.width, this.height);
+                const ctx = this.base.getContext('2d');
+                if (this.basePixels) ctx.putImageData(this.pixelImage(this.basePixels.slice()), 0, 0);
+                ctx.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+            }
+            return this.base;
+        }
+
+        pixelImage(pixels) {
+            return new root.ImageData(new Uint8ClampedArray(pixels.buffer),
+                this.width * this.scale, this.height * this.scale);
         }
 
         // While images load: the background with the loading message and a progress bar.
@@ -1081,7 +1218,7 @@
             const ctx = this.ctx;
             const d = this.design;
             ctx.clearRect(0, 0, this.width, this.height);
-            ctx.drawImage(this.base, 0, 0, this.width, this.height);
+            ctx.drawImage(this.baseCanvas(), 0, 0, this.width, this.height);
             const luma = ((d.back >> 16) & 255) * 0.3 + ((d.back >> 8) & 255) * 0.59 +
                 (d.back & 255) * 0.11;
             const text = d.backStyle >= 1 && d.backStyle <= 5 && luma < 128 ? 0xffffff : 0;
@@ -1109,19 +1246,67 @@
             if (!this.loaded) return;
             const area = intersect(r, this.bounds);
             if (!area) return;
+            const stateOf = (face) => (forceState === undefined ? face.state : forceState);
+            const whole = area.l === 0 && area.t === 0 && area.r === this.width && area.b === this.height;
+            if (whole && this.paintWhole(stateOf)) return;
             const ctx = this.ctx;
             ctx.save();
             ctx.beginPath();
             ctx.rect(area.l, area.t, area.r - area.l, area.b - area.t);
             ctx.clip();
             ctx.clearRect(area.l, area.t, area.r - area.l, area.b - area.t);
-            ctx.drawImage(this.base, 0, 0, this.width, this.height);
+            ctx.drawImage(this.baseCanvas(), 0, 0, this.width, this.height);
             for (const face of this.buttons) {
                 if (!intersect(face.rect, area)) continue;
-                const state = forceState === undefined ? face.state : forceState;
-                paintFace(ctx, area, face.menu, face.rect, state, face.item, this.images);
+                paintFace(ctx, area, face.menu, face.rect, stateOf(face), face.item, this.images);
             }
             ctx.restore();
+        }
+
+        // The whole panel at once: faces into a copy of the background's pixels, then the
+        // labels on top. Only where no button covers another, since a label must stay under
+        // the faces above it, and no face shows an image; false otherwise.
+        paintWhole(stateOf) {
+            if (!this.basePixels || this.overlapping()) return false;
+            if (this.buttons.some((f) => f.item && this.images.forState(f.item, stateOf(f))))
+                return false;
+            const pixels = this.basePixels.slice();
+            const stride = this.width * this.scale;
+            for (const face of this.buttons) {
+                const clip = intersect(face.rect, this.bounds);
+                if (!clip) continue;
+                const s = face.menu.states[stateOf(face)];
+                const p = new PixelPainter(pixels, stride, this.scale, clip);
+                fillBackground(p, face.rect, s.back, s.fade, s.backStyle);
+                drawBorder(p, face.rect, s.border, face.menu.borderThick, s.borderStyle);
+            }
+            const ctx = this.ctx;
+            ctx.putImageData(this.pixelImage(pixels), 0, 0);
+            for (const face of this.buttons) {
+                const clip = intersect(face.rect, this.bounds);
+                if (!clip || !face.item || face.item.label === '') continue;
+                const s = face.menu.states[stateOf(face)];
+                drawLabel(ctx, face.rect, face.item.label, s, face.menu.borderThick, clip);
+            }
+            return true;
+        }
+
+        // Whether any two buttons share a pixel of the panel; found once.
+        overlapping() {
+            if (this.overlap === undefined) {
+                const rects = this.buttons.map((f) => intersect(f.rect, this.bounds)).filter(Boolean)
+                    .sort((a, b) => a.l - b.l);
+                this.overlap = false;
+                for (let i = 0; i < rects.length && !this.overlap; ++i) {
+                    for (let j = i + 1; j < rects.length && rects[j].l < rects[i].r; ++j) {
+                        if (intersect(rects[i], rects[j])) {
+                            this.overlap = true;
+                            break;
+                        }
+                    }
+                }
+            }
+            return this.overlap;
         }
 
         // Every button in one state (0, 1 or 2), as the designer shows a whole design.
@@ -1266,7 +1451,11 @@
                     paintFace(ctx, entry.rect, menu, entry.rect, entry.state, item, this.images);
                 };
                 entry.onState = paint;
-                const link = entry.makeLink(doc, null);
+                const markup = entry.linkMarkup(null);
+                list.insertAdjacentHTML('beforeend', markup.link);
+                this.host.insertAdjacentHTML('beforeend', markup.described);
+                const link = list.lastElementChild;
+                entry.attach(link);
                 link.style.width = w + 'px';
                 link.style.height = h + 'px';
                 link.insertBefore(canvas, link.firstChild);

@@ -31,6 +31,7 @@ describe('numbers, colours and paired digits', () => {
         assert.equal(hexColor('xyz'), 0);
         assert.equal(hexColor('ff'), 0xff);
         assert.equal(hexColor('1234567'), 0x234567);
+        assert.equal(hexColor('\x10'), 0);
     });
 
     test('paired digits split into the last digit and the rest', () => {
