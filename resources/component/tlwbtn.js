@@ -139,22 +139,13 @@
         if (stateValue === undefined) problems.push('IStyle-' + n + ' is missing');
         const f = fieldsOf(menuValue);
         const g = fieldsOf(stateValue);
-        let left = atoi(field(f, 4));
-        let top = atoi(field(f, 5));
-        let width = atoi(field(f, 6));
-        let height = atoi(field(f, 7));
         // Stored bounds may be inverted; the canvas paints their normalized copy.
-        if (width < 0) {
-            left += width;
-            width = -width;
-        }
-        if (height < 0) {
-            top += height;
-            height = -height;
-        }
+        const ends = (start, size) => (size < 0 ? [start + size, start] : [start, start + size]);
+        const [l, r] = ends(atoi(field(f, 4)), atoi(field(f, 6)));
+        const [t, b] = ends(atoi(field(f, 5)), atoi(field(f, 7)));
         const menu = {
             number: n,
-            rect: { l: left, t: top, r: left + width, b: top + height },
+            rect: { l, t, r, b },
             borderThick: atoi(field(f, 9)),
             items: [],
             placed: false,
@@ -1272,10 +1263,36 @@
                 return false;
             const pixels = this.basePixels.slice();
             const stride = this.width * this.scale;
+            const blocks = new Map(); // look -> pixels of a face painted once
             for (const face of this.buttons) {
                 const clip = intersect(face.rect, this.bounds);
                 if (!clip) continue;
                 const s = face.menu.states[stateOf(face)];
+                const r = face.rect;
+                // Faces that look alike are painted once and copied: a panel's buttons mostly
+                // share their looks. Only faces whose background covers them, wholly inside.
+                const covering = s.backStyle >= 1 && s.backStyle <= 5;
+                if (covering && clip.l === r.l && clip.t === r.t && clip.r === r.r && clip.b === r.b) {
+                    const w = r.r - r.l;
+                    const h = r.b - r.t;
+                    const look = [w, h, face.menu.borderThick, s.back, s.fade, s.backStyle,
+                        s.border, s.borderStyle].join();
+                    let block = blocks.get(look);
+                    if (!block) {
+                        block = new Uint32Array(w * h * this.scale * this.scale);
+                        const origin = { l: 0, t: 0, r: w, b: h };
+                        const p = new PixelPainter(block, w * this.scale, this.scale, origin);
+                        fillBackground(p, origin, s.back, s.fade, s.backStyle);
+                        drawBorder(p, origin, s.border, face.menu.borderThick, s.borderStyle);
+                        blocks.set(look, block);
+                    }
+                    const rowWords = w * this.scale;
+                    for (let y = 0; y < h * this.scale; ++y) {
+                        pixels.set(block.subarray(y * rowWords, (y + 1) * rowWords),
+                            (r.t * this.scale + y) * stride + r.l * this.scale);
+                    }
+                    continue;
+                }
                 const p = new PixelPainter(pixels, stride, this.scale, clip);
                 fillBackground(p, face.rect, s.back, s.fade, s.backStyle);
                 drawBorder(p, face.rect, s.border, face.menu.borderThick, s.borderStyle);

@@ -2,24 +2,12 @@
 // frame, the tab order, accessible names, reduced motion and menus beyond a button.
 
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import {
-    buttonCentre, designHtml, designsDir, launchBrowser, openPage, previewPage, requireBrowser,
-    sleep, startServer,
+    buttonCentre, designHtml, openPage, previewPage, sleep, withBrowser,
 } from './lib/harness.mjs';
 
-requireBrowser();
-
-let browser;
-let server;
-before(async () => {
-    browser = await launchBrowser();
-    server = await startServer(designsDir());
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const session = withBrowser();
 
 const states = (page, w = 0) =>
     page.evaluate((i) => TlwBtnPlayer.widgets[i].buttons.map((b) => b.state), w);
@@ -41,7 +29,7 @@ const hintBox = (page) =>
 
 describe('the pointer', { timeout: 60_000 }, () => {
     test('over shows the mouse-over look and, after a delay, the hint; a press the clicked look; the release follows the link', async () => {
-        const { page, log } = await openPage(browser, server.addPage('hover.htm', previewPage(designHtml('links'))));
+        const { page, log } = await openPage(session.browser, session.server.addPage('hover.htm', previewPage(designHtml('links'))));
         const at = await buttonCentre(page, 0);
         await page.mouse.move(at.x, at.y);
         assert.deepEqual(await states(page), [1, 0, 0, 0, 0, 0]);
@@ -62,7 +50,7 @@ describe('the pointer', { timeout: 60_000 }, () => {
     });
 
     test('leaving the button brings back the normal look and takes the hint away', async () => {
-        const { page } = await openPage(browser, server.addPage('leave.htm', previewPage(designHtml('links'))));
+        const { page } = await openPage(session.browser, session.server.addPage('leave.htm', previewPage(designHtml('links'))));
         const at = await buttonCentre(page, 0);
         await page.mouse.move(at.x, at.y);
         await page.mouse.move(at.x + 100, at.y);
@@ -75,12 +63,12 @@ describe('the pointer', { timeout: 60_000 }, () => {
     });
 
     test('links open in a new window, a named frame and the whole page', async () => {
-        const inner = server.addPage('framed.htm', previewPage(designHtml('links')) +
+        const inner = session.server.addPage('framed.htm', previewPage(designHtml('links')) +
             '<iframe name="side" src="about:blank" width="300" height="60"></iframe>');
-        const outer = server.addPage('outer.htm', `<iframe src="${inner}" width="800" height="400"></iframe>`);
+        const outer = session.server.addPage('outer.htm', `<iframe src="${inner}" width="800" height="400"></iframe>`);
 
-        const { page } = await openPage(browser, inner);
-        const newWindow = browser.waitForTarget((t) => t.url().endsWith('/target-1.htm'));
+        const { page } = await openPage(session.browser, inner);
+        const newWindow = session.browser.waitForTarget((t) => t.url().endsWith('/target-1.htm'));
         let at = await buttonCentre(page, 1);
         await page.mouse.click(at.x, at.y);
         await (await (await newWindow).page()).close();
@@ -93,7 +81,7 @@ describe('the pointer', { timeout: 60_000 }, () => {
         assert.match(side.url(), /\/target-2\.htm$/);
         await page.close();
 
-        const { page: top } = await openPage(browser, outer);
+        const { page: top } = await openPage(session.browser, outer);
         const frame = top.frames().find((f) => f.url() === inner);
         await frame.waitForFunction(() => window.TlwBtnPlayer && TlwBtnPlayer.widgets.length === 1);
         const box = await (await frame.frameElement()).boundingBox();
@@ -106,7 +94,7 @@ describe('the pointer', { timeout: 60_000 }, () => {
 
 describe('the keyboard', { timeout: 60_000 }, () => {
     test('Tab moves through the buttons in order, focus shows the mouse-over look, Enter the clicked look', async () => {
-        const { page } = await openPage(browser, server.addPage('keys.htm', previewPage(designHtml('links'))));
+        const { page } = await openPage(session.browser, session.server.addPage('keys.htm', previewPage(designHtml('links'))));
         const names = [];
         for (let i = 0; i < 5; ++i) {
             await page.keyboard.press('Tab');
@@ -124,7 +112,7 @@ describe('the keyboard', { timeout: 60_000 }, () => {
         for (let i = 0; i < 4; ++i) await page.keyboard.press('Tab');
         await page.keyboard.up('Shift');
         assert.deepEqual(await states(page), [0, 1, 0, 0, 0, 0]);
-        const newWindow = browser.waitForTarget((t) => t.url().endsWith('/target-1.htm'));
+        const newWindow = session.browser.waitForTarget((t) => t.url().endsWith('/target-1.htm'));
         await page.keyboard.down('Enter');
         assert.deepEqual(await states(page), [0, 2, 0, 0, 0, 0]);
         await page.keyboard.up('Enter');
@@ -135,7 +123,7 @@ describe('the keyboard', { timeout: 60_000 }, () => {
     });
 
     test('each link is named by its label and described by its description and hint', async () => {
-        const { page } = await openPage(browser, server.addPage('names.htm', previewPage(designHtml('links'))));
+        const { page } = await openPage(session.browser, session.server.addPage('names.htm', previewPage(designHtml('links'))));
         const links = await page.evaluate(() => TlwBtnPlayer.widgets[0].buttons.map((b) => {
             const d = b.link.getAttribute('aria-describedby');
             return [b.link.getAttribute('href'), b.link.getAttribute('target'),
@@ -162,11 +150,11 @@ describe('the keyboard', { timeout: 60_000 }, () => {
     });
 
     test('reduced motion shows the hint without fading it in', async () => {
-        const url = server.addPage('motion.htm', previewPage(designHtml('links')));
-        const { page: moving } = await openPage(browser, url);
+        const url = session.server.addPage('motion.htm', previewPage(designHtml('links')));
+        const { page: moving } = await openPage(session.browser, url);
         assert.equal((await hintBox(moving)).transition, '0.15s');
         await moving.close();
-        const { page } = await openPage(browser, url, { reducedMotion: true });
+        const { page } = await openPage(session.browser, url, { reducedMotion: true });
         assert.equal((await hintBox(page)).transition, '0s');
         await page.keyboard.press('Tab');
         await sleep(600);
@@ -182,7 +170,7 @@ describe('menus beyond a button', { timeout: 60_000 }, () => {
             .map((a) => a.textContent));
 
     test('further items open as a list beside the button, a sub-menu beside its item', async () => {
-        const { page } = await openPage(browser, server.addPage('menus.htm', previewPage(designHtml('menus'))));
+        const { page } = await openPage(session.browser, session.server.addPage('menus.htm', previewPage(designHtml('menus'))));
         assert.deepEqual(await entries(page), []);
         const at = await buttonCentre(page, 0);
         await page.mouse.move(at.x, at.y);
@@ -210,7 +198,7 @@ describe('menus beyond a button', { timeout: 60_000 }, () => {
         });
         assert.deepEqual([novels.w, novels.h], [70, 24], 'the sub-menu keeps its own size');
         await page.mouse.move(novels.x, novels.y, { steps: 4 });
-        const opened = browser.waitForTarget((t) => t.url().endsWith('/Novels.htm'));
+        const opened = session.browser.waitForTarget((t) => t.url().endsWith('/Novels.htm'));
         await page.mouse.click(novels.x, novels.y);
         await (await (await opened).page()).close();
         await page.bringToFront();
@@ -222,7 +210,7 @@ describe('menus beyond a button', { timeout: 60_000 }, () => {
     });
 
     test('the keyboard reaches the list from its button', async () => {
-        const { page } = await openPage(browser, server.addPage('menukeys.htm', previewPage(designHtml('menus'))));
+        const { page } = await openPage(session.browser, session.server.addPage('menukeys.htm', previewPage(designHtml('menus'))));
         const order = [];
         for (let i = 0; i < 5; ++i) {
             await page.keyboard.press('Tab');

@@ -159,6 +159,16 @@ std::unique_ptr<CBrisko, void (*)(CBrisko*)> NewWidget(int w, int h) {
     return p;
 }
 
+void SetAppletLook(CAppletParameters& a, int nBackStyle, COLORREF crBack, COLORREF crFade,
+                   int nBorderStyle, int nBorderThick, COLORREF crBorder) {
+    a.m_nBackStyle = nBackStyle;
+    a.m_crBack = crBack;
+    a.m_crFade = crFade;
+    a.m_nBorderStyle = nBorderStyle;
+    a.m_nBorderThick = nBorderThick;
+    a.m_crBorder = crBorder;
+}
+
 COLORREF Hue(int i, int s) {
     return RGB(unsigned(40 + 37 * i + 60 * s) % 256, unsigned(200 - 23 * i + 17 * s) % 256,
                unsigned(90 + 51 * i * s + 13 * i) % 256);
@@ -167,12 +177,7 @@ COLORREF Hue(int i, int s) {
 // Every background and border style in each state, thicknesses from none to rings that cross,
 // odd and even sizes, a button that sticks out of the applet and two that overlap.
 void BuildFaces(CAppletParameters& a) {
-    a.m_nBackStyle = 3;
-    a.m_crBack = RGB(30, 60, 110);
-    a.m_crFade = RGB(200, 220, 250);
-    a.m_nBorderStyle = 6;
-    a.m_nBorderThick = 9;
-    a.m_crBorder = RGB(120, 140, 170);
+    SetAppletLook(a, 3, RGB(30, 60, 110), RGB(200, 220, 250), 6, 9, RGB(120, 140, 170));
     const int thick[] = {0, 1, 2, 3, 5, 7, 9, 4, 40, 6, 2, 3};
     const CRect rects[] = {{14, 14, 102, 74},   {110, 14, 197, 73},  {206, 14, 300, 75},
                            {310, 14, 405, 70},  {14, 84, 101, 147},  {110, 84, 200, 146},
@@ -192,12 +197,7 @@ void BuildFaces(CAppletParameters& a) {
 }
 
 void BuildApplet(CAppletParameters& a, int k) {
-    a.m_nBackStyle = k % 6;
-    a.m_nBorderStyle = k;
-    a.m_nBorderThick = 2 + 3 * k;
-    a.m_crBack = Hue(k, 0);
-    a.m_crFade = Hue(k + 3, 2);
-    a.m_crBorder = Hue(k + 1, 1);
+    SetAppletLook(a, k % 6, Hue(k, 0), Hue(k + 3, 2), k, 2 + 3 * k, Hue(k + 1, 1));
     const Look looks[3] = {{RGB(250, 250, 250), RGB(20, 20, 20), RGB(100, 100, 100), 2, 1},
                            {RGB(250, 200, 0), RGB(0, 20, 200), RGB(200, 30, 30), 4, 3},
                            {RGB(10, 10, 10), RGB(250, 250, 250), RGB(30, 200, 30), 0, 5}};
@@ -310,11 +310,7 @@ void BuildLabels(CAppletParameters& a) {
 
 // A hundred buttons with labels and hints, for the speed figures.
 void BuildHundred(CAppletParameters& a) {
-    a.m_nBackStyle = 2;
-    a.m_crBack = RGB(20, 30, 60);
-    a.m_crFade = RGB(60, 90, 150);
-    a.m_nBorderStyle = 1;
-    a.m_nBorderThick = 4;
+    SetAppletLook(a, 2, RGB(20, 30, 60), RGB(60, 90, 150), 1, 4, a.m_crBorder);
     for (int i = 0; i < 100; ++i) {
         const int x = 8 + (i % 10) * 80, y = 8 + (i / 10) * 32;
         CDrawRect& b =

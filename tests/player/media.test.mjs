@@ -2,24 +2,12 @@
 // play only after a gesture.
 
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import {
-    buttonCentre, designHtml, designsDir, launchBrowser, openPage, previewPage, requireBrowser,
-    startServer,
+    buttonCentre, designHtml, openPage, previewPage, withBrowser,
 } from './lib/harness.mjs';
 
-requireBrowser();
-
-let browser;
-let server;
-before(async () => {
-    browser = await launchBrowser();
-    server = await startServer(designsDir());
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const session = withBrowser();
 
 const pixel = (page, x, y) =>
     page.evaluate((px, py) => Array.from(TlwBtnPlayer.widgets[0].canvas.getContext('2d')
@@ -27,7 +15,7 @@ const pixel = (page, x, y) =>
 
 describe('images', { timeout: 60_000 }, () => {
     test('each state shows its image, placed by its alignment, over the tiled background', async () => {
-        const { page, log } = await openPage(browser, server.addPage('images.htm', previewPage(designHtml('media'))));
+        const { page, log } = await openPage(session.browser, session.server.addPage('images.htm', previewPage(designHtml('media'))));
         await page.waitForFunction(() => TlwBtnPlayer.widgets[0].loaded);
         assert.deepEqual(log.errors, []);
         // The 16 x 12 image is centred in the 100 x 40 button at (20, 20).
@@ -48,7 +36,7 @@ describe('images', { timeout: 60_000 }, () => {
     });
 
     test('the loading message and the progress bar show until the images are there', async () => {
-        const page = await browser.newPage();
+        const page = await session.browser.newPage();
         page.setDefaultTimeout(15000);
         await page.setRequestInterception(true);
         let held = null;
@@ -56,7 +44,7 @@ describe('images', { timeout: 60_000 }, () => {
             if (request.url().endsWith('/tile.bmp')) held = request;
             else request.continue();
         });
-        await page.goto(server.addPage('loading.htm', previewPage(designHtml('media'))), { waitUntil: 'domcontentloaded' });
+        await page.goto(session.server.addPage('loading.htm', previewPage(designHtml('media'))), { waitUntil: 'domcontentloaded' });
         await page.waitForFunction(() => window.TlwBtnPlayer && TlwBtnPlayer.widgets.length === 1);
         assert.equal(await page.evaluate(() => TlwBtnPlayer.widgets[0].loaded), false);
         // The bar's frame under the middle, in the text colour on the light background.
@@ -71,7 +59,7 @@ describe('images', { timeout: 60_000 }, () => {
 
 describe('sounds', { timeout: 60_000 }, () => {
     test('mu-law and 16-bit sounds play on mouse over and click, once a gesture allowed sound', async () => {
-        const { page, log } = await openPage(browser, server.addPage('sounds.htm', previewPage(designHtml('media'))));
+        const { page, log } = await openPage(session.browser, session.server.addPage('sounds.htm', previewPage(designHtml('media'))));
         await page.evaluate(() => {
             window.played = [];
             TlwBtnPlayer.widgets[0].host.addEventListener('tlwbtnsound', (e) => played.push(e.detail));

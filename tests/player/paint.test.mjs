@@ -4,35 +4,24 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import {
-    buttonCentre, canvasPixels, designHtml, designsDir, launchBrowser, openPage, pixelDifferences,
-    previewPage, readPng, rendersDir, requireBrowser, sleep, startServer,
+    buttonCentre, canvasPixels, designHtml, designsDir, openPage, pixelDifferences,
+    previewPage, readPng, rendersDir, withBrowser,
 } from './lib/harness.mjs';
 
-requireBrowser();
+const session = withBrowser();
 
 const textless = fs.readdirSync(designsDir())
     .filter((f) => /^(faces|applet\d)\.html$/.test(f))
     .map((f) => path.basename(f, '.html'));
 const render = (name, state) => readPng(path.join(rendersDir(), `${name}-${state}.png`));
 
-let browser;
-let server;
-before(async () => {
-    browser = await launchBrowser();
-    server = await startServer(designsDir());
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
-
 describe('designs without text', { timeout: 60_000 }, () => {
     test('every state of every design equals the designer picture pixel for pixel', async () => {
         assert.ok(textless.length >= 8, 'the generator wrote the designs');
         for (const name of textless) {
-            const { page, log } = await openPage(browser, server.addPage(`paint-${name}.htm`, previewPage(designHtml(name))));
+            const { page, log } = await openPage(session.browser, session.server.addPage(`paint-${name}.htm`, previewPage(designHtml(name))));
             for (const state of [1, 2, 3]) {
                 await page.evaluate((s) => TlwBtnPlayer.widgets[0].paintAll(s - 1), state);
                 const diff = pixelDifferences(await canvasPixels(page), render(name, state));
@@ -45,7 +34,7 @@ describe('designs without text', { timeout: 60_000 }, () => {
     });
 
     test('the pointer and the mouse button show the designer look of that state', async () => {
-        const { page } = await openPage(browser, server.addPage('paint-states.htm', previewPage(designHtml('faces'))));
+        const { page } = await openPage(session.browser, session.server.addPage('paint-states.htm', previewPage(designHtml('faces'))));
         const rectOf = (b) => page.evaluate((i) => TlwBtnPlayer.widgets[0].buttons[i].rect, b);
         // Buttons 2 and 5 overlap nothing, so their whole face is theirs in every picture.
         for (const b of [2, 5]) {
@@ -63,3 +52,39 @@ describe('designs without text', { timeout: 60_000 }, () => {
         await page.close();
     });
 });
+
+describe('labels', { timeout: 60_000 }, () => {
+    // The browser smooths glyph edges and places them by its own rasterizer, so labels cannot
+    // match pixel for pixel; the text must still land where the designer puts it.
+    test('each label lies within two pixels of where the designer draws it', async () => {
+        const { page } = await openPage(session.browser, session.server.addPage('labels.htm', previewPage(designHtml('labels'))));
+        const player = await canvasPixels(page);
+        const designer = render('labels', 1);
+        const rects = await page.evaluate(() => TlwBtnPlayer.widgets[0].buttons.map((b) => b.rect));
+        // Dark pixels inside the border: the text, in its dark font colour on white.
+        const inkBox = (image, r) => {
+            const box = { l: Infinity, t: Infinity, r: -Infinity, b: -Infinity };
+            for (let y = r.t + 4; y < r.b - 4; ++y) {
+                for (let x = r.l + 4; x < r.r - 4; ++x) {
+                    const i = (y * image.width + x) * 4;
+                    if (image.data[i] < 128 && image.data[i + 1] < 128 && image.data[i + 2] < 128) {
+                        box.l = Math.min(box.l, x);
+                        box.t = Math.min(box.t, y);
+                        box.r = Math.max(box.r, x);
+                        box.b = Math.max(box.b, y);
+                    }
+                }
+            }
+            return box;
+        };
+        for (const r of rects) {
+            const want = inkBox(designer, r);
+            const got = inkBox(player, r);
+            assert.ok(Number.isFinite(want.l), 'the designer drew text');
+            for (const side of ['l', 't', 'r', 'b'])
+                assert.ok(Math.abs(got[side] - want[side]) <= 2, `${JSON.stringify(got)} against ${JSON.stringify(want)}`);
+        }
+        await page.close();
+    });
+});
+

@@ -19,7 +19,7 @@ try {
     for (const file of designs) {
         const name = path.basename(file, '.tsq');
         fs.writeFileSync(path.join(designsDir(), name + '.html'), tessera.run('html', file, '--mode', '2'));
-        if (/^(faces|applet)/.test(name)) {
+        if (/^(faces|applet|labels)/.test(name)) {
             for (const state of ['1', '2', '3'])
                 tessera.run('render', file, path.join(rendersDir(), `${name}-${state}.png`), '--state', state);
         }

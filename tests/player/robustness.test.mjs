@@ -3,24 +3,13 @@
 
 import assert from 'node:assert/strict';
 import path from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import {
-    buttonCentre, canvasPixels, designHtml, designsDir, launchBrowser, openPage, pixelDifferences,
-    previewPage, readPng, rendersDir, requireBrowser, startServer,
+    buttonCentre, canvasPixels, designHtml, openPage, pixelDifferences, previewPage, readPng,
+    rendersDir, withBrowser,
 } from './lib/harness.mjs';
 
-requireBrowser();
-
-let browser;
-let server;
-before(async () => {
-    browser = await launchBrowser();
-    server = await startServer(designsDir());
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const session = withBrowser();
 
 const linkNames = (page) =>
     page.evaluate(() => TlwBtnPlayer.widgets.flatMap((w) =>
@@ -33,8 +22,8 @@ describe('damaged parameters', { timeout: 60_000 }, () => {
             .replace(/(name="IStyle-3" value=")[^"]*/, '$1zz,')
             .replace(/(name="I4-0" value=")[^"]*/, '$1')
             .replace(/(name="Misc" value=")([^"]*)/, '$1$2-99,x,5-0,');
-        const intact = await openPage(browser, server.addPage('intact.htm', previewPage(designHtml('links'))));
-        const { page, log } = await openPage(browser, server.addPage('damaged.htm', previewPage(html)));
+        const intact = await openPage(session.browser, session.server.addPage('intact.htm', previewPage(designHtml('links'))));
+        const { page, log } = await openPage(session.browser, session.server.addPage('damaged.htm', previewPage(html)));
         assert.deepEqual(log.errors, []);
         assert.equal(log.warnings.length, 1, log.warnings.join('\n'));
         assert.match(log.warnings[0], /^tlwbtn\.js: the button parameters are damaged \(MStyle-2 is missing; link "-99"/);
@@ -56,7 +45,7 @@ describe('damaged parameters', { timeout: 60_000 }, () => {
     test('an applet with nothing readable shows its area and warns once', async () => {
         const html = '<applet code="tlwbtn.class" width="abc" height="-5"><param name="Misc" value="x"></applet>' +
             '<applet code="tlwbtn.class" width="120" height="40"></applet>';
-        const { page, log } = await openPage(browser, server.addPage('empty.htm', previewPage(html)));
+        const { page, log } = await openPage(session.browser, session.server.addPage('empty.htm', previewPage(html)));
         assert.deepEqual(log.errors, []);
         assert.equal(log.warnings.length, 2, 'one warning for each panel');
         assert.deepEqual(await page.evaluate(() => TlwBtnPlayer.widgets.map((w) => {
@@ -69,8 +58,8 @@ describe('damaged parameters', { timeout: 60_000 }, () => {
 
 describe('pages with several panels', { timeout: 60_000 }, () => {
     test('two panels on one page both play, in the tab order of the page', async () => {
-        const { page, log } = await openPage(browser,
-            server.addPage('two.htm', previewPage(designHtml('faces'), '<p>Between</p>', designHtml('links'))));
+        const { page, log } = await openPage(session.browser,
+            session.server.addPage('two.htm', previewPage(designHtml('faces'), '<p>Between</p>', designHtml('links'))));
         assert.deepEqual(log.errors, []);
         assert.equal(await page.evaluate(() => TlwBtnPlayer.widgets.length), 2);
         const faces = readPng(path.join(rendersDir(), 'faces-1.png'));
@@ -93,7 +82,7 @@ describe('pages with several panels', { timeout: 60_000 }, () => {
         const early = '<HTML><HEAD><script src="tlwbtn.js"></script></HEAD><BODY>' +
             designHtml('menus') + designHtml('links') + '</BODY></HTML>';
         for (const [name, html] of [['twice.htm', twice], ['early.htm', early]]) {
-            const { page, log } = await openPage(browser, server.addPage(name, html));
+            const { page, log } = await openPage(session.browser, session.server.addPage(name, html));
             assert.deepEqual(log.errors, [], name);
             assert.deepEqual(await page.evaluate(() => [
                 TlwBtnPlayer.widgets.length,
@@ -109,7 +98,7 @@ describe('pages with several panels', { timeout: 60_000 }, () => {
     test('the class name is matched in any case, and other applets are left alone', async () => {
         const html = designHtml('menus').replace('code="tlwbtn.class"', 'code="TLWBTN.Class"') +
             '<applet code="other.class" width="50" height="50"><param name="Misc" value="1,1,-0,"></applet>';
-        const { page } = await openPage(browser, server.addPage('case.htm', previewPage(html)));
+        const { page } = await openPage(session.browser, session.server.addPage('case.htm', previewPage(html)));
         assert.equal(await page.evaluate(() => TlwBtnPlayer.widgets.length), 1);
         assert.equal(await page.evaluate(() => document.querySelector('applet[code="other.class"]').hidden), false);
         await page.close();

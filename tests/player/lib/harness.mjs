@@ -7,6 +7,7 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { createRequire } from 'node:module';
+import { after, before } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -40,6 +41,22 @@ export function requireBrowser() {
         console.log('skipped: missing ' + missing.join(', '));
         process.exit(SKIP);
     }
+}
+
+// For a test file: skips without a browser, else one browser and a server of the designs
+// for all its tests, on the object returned once they start.
+export function withBrowser() {
+    requireBrowser();
+    const session = { browser: null, server: null };
+    before(async () => {
+        session.browser = await launchBrowser();
+        session.server = await startServer(designsDir());
+    });
+    after(async () => {
+        await session.browser?.close();
+        await session.server?.close();
+    });
+    return session;
 }
 
 export async function launchBrowser() {
