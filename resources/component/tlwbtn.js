@@ -854,6 +854,8 @@
             for (const url of urls) {
                 const image = this.images.get(url);
                 const settle = () => {
+                    // After the wait ran out, a late image is painted in when it comes.
+                    if (finished) return ready();
                     progress(++done, urls.length);
                     if (done === urls.length) {
                         root.clearTimeout(timer);

@@ -33,6 +33,31 @@ describe('designs without text', { timeout: 60_000 }, () => {
         }
     });
 
+    test('at two device pixels per pixel each pixel becomes a block of four', async () => {
+        for (const name of ['faces', 'applet3']) {
+            const page = await session.browser.newPage();
+            await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 2 });
+            await page.goto(session.server.addPage(`hidpi-${name}.htm`, previewPage(designHtml(name))));
+            const big = await canvasPixels(page);
+            const designer = render(name, 1);
+            assert.equal(big.width, designer.width * 2);
+            const halved = { width: designer.width, height: designer.height, data: Buffer.alloc(designer.data.length) };
+            const corners = { width: designer.width, height: designer.height, data: Buffer.alloc(designer.data.length) };
+            for (let y = 0; y < designer.height; ++y) {
+                for (let x = 0; x < designer.width; ++x) {
+                    const from = ((2 * y) * big.width + 2 * x) * 4;
+                    const to = (y * designer.width + x) * 4;
+                    big.data.copy(halved.data, to, from, from + 4);
+                    const opposite = ((2 * y + 1) * big.width + 2 * x + 1) * 4;
+                    big.data.copy(corners.data, to, opposite, opposite + 4);
+                }
+            }
+            assert.deepEqual(pixelDifferences(halved, designer), [], name);
+            assert.deepEqual(pixelDifferences(corners, designer), [], name);
+            await page.close();
+        }
+    });
+
     test('the pointer and the mouse button show the designer look of that state', async () => {
         const { page } = await openPage(session.browser, session.server.addPage('paint-states.htm', previewPage(designHtml('faces'))));
         const rectOf = (b) => page.evaluate((i) => TlwBtnPlayer.widgets[0].buttons[i].rect, b);
