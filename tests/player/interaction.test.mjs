@@ -83,7 +83,7 @@ describe('the pointer', { timeout: 60_000 }, () => {
 
         const { page: top } = await openPage(session.browser, outer);
         const frame = top.frames().find((f) => f.url() === inner);
-        await frame.waitForFunction(() => window.TlwBtnPlayer && TlwBtnPlayer.widgets.length === 1);
+        await frame.waitForFunction(() => window.TlwBtnPlayer && TlwBtnPlayer.widgets.length === 1, { polling: 50 });
         const box = await (await frame.frameElement()).boundingBox();
         const r = await frame.evaluate(() => TlwBtnPlayer.widgets[0].buttons[3].link.getBoundingClientRect().toJSON());
         await Promise.all([top.waitForNavigation(), top.mouse.click(box.x + r.x + 5, box.y + r.y + 5)]);

@@ -16,7 +16,7 @@ const pixel = (page, x, y) =>
 describe('images', { timeout: 60_000 }, () => {
     test('each state shows its image, placed by its alignment, over the tiled background', async () => {
         const { page, log } = await openPage(session.browser, session.server.addPage('images.htm', previewPage(designHtml('media'))));
-        await page.waitForFunction(() => TlwBtnPlayer.widgets[0].loaded);
+        await page.waitForFunction(() => TlwBtnPlayer.widgets[0].loaded, { polling: 50 });
         assert.deepEqual(log.errors, []);
         // The 16 x 12 image is centred in the 100 x 40 button at (20, 20).
         assert.deepEqual(await pixel(page, 70, 40), [255, 0, 0]);
@@ -45,13 +45,14 @@ describe('images', { timeout: 60_000 }, () => {
             else request.continue();
         });
         await page.goto(session.server.addPage('loading.htm', previewPage(designHtml('media'))), { waitUntil: 'domcontentloaded' });
-        await page.waitForFunction(() => window.TlwBtnPlayer && TlwBtnPlayer.widgets.length === 1);
+        await page.waitForFunction(() => window.TlwBtnPlayer && TlwBtnPlayer.widgets.length === 1, { polling: 50 });
         assert.equal(await page.evaluate(() => TlwBtnPlayer.widgets[0].loaded), false);
         // The bar's frame under the middle, in the text colour on the light background.
         assert.deepEqual(await pixel(page, 40, 42), [0, 0, 0]);
         assert.deepEqual(await pixel(page, 40, 60), [0xa8, 0xa6, 0xec]);
+        assert.ok(held, 'the background image was asked for and held');
         held.continue();
-        await page.waitForFunction(() => TlwBtnPlayer.widgets[0].loaded);
+        await page.waitForFunction(() => TlwBtnPlayer.widgets[0].loaded, { polling: 50 });
         assert.deepEqual(await pixel(page, 70, 40), [255, 0, 0]);
         await page.close();
     });
@@ -73,11 +74,11 @@ describe('sounds', { timeout: 60_000 }, () => {
         // The first press in the panel allows sound; its own click sound follows.
         await page.mouse.move(at.x, at.y);
         await page.mouse.down();
-        await page.waitForFunction(() => played.length >= 1);
+        await page.waitForFunction(() => played.length >= 1, { polling: 50 });
         await page.mouse.move(5, 200);
         await page.mouse.up();
         await page.mouse.move(at.x, at.y);
-        await page.waitForFunction(() => played.length >= 2);
+        await page.waitForFunction(() => played.length >= 2, { polling: 50 });
         const got = await page.evaluate(() => played.map((p) => [p.url.split('/').pop(), p.sampleRate, p.channels, Math.round(p.duration * 1000)]));
         assert.deepEqual(got, [['click.au', 11025, 1, 250], ['over.au', 8000, 1, 250]]);
         assert.deepEqual(log.errors, []);
