@@ -1087,12 +1087,11 @@
                     problems.slice(0, 5).join('; ') + (problems.length > 5 ? '; ...' : '') +
                     '); showing what could be read');
 
-            this.paintBase(false);
             this.images.load(
                 (done, total) => this.paintLoading(done / total),
                 () => {
                     this.loaded = true;
-                    if (this.images.images.size) this.paintBase(true);
+                    this.base = null; // now with its image
                     this.repaint(this.bounds);
                     this.markPainted();
                 });
@@ -1157,24 +1156,12 @@
 
         // The applet's background, image and border, kept off screen so that a button's area
         // can be restored before it is painted again.
-        paintBase(withImage) {
+        paintBackground(ctx) {
             const d = this.design;
-            const w = this.width * this.scale;
-            const h = this.height * this.scale;
-            const image = withImage ? this.images.get(d.backImage) : null;
-            if (!image && LITTLE_ENDIAN) {
-                // As pixels only; the canvas copy is made when a part must be restored.
-                this.basePixels = new Uint32Array(w * h);
-                this.base = null;
-                const p = new PixelPainter(this.basePixels, w, this.scale, this.bounds);
-                fillBackground(p, this.bounds, d.back, d.fade, d.backStyle);
-                drawBorder(p, this.bounds, d.border, d.borderThick, d.borderStyle);
-                return;
-            }
-            const ctx = this.baseCanvas().getContext('2d');
             ctx.clearRect(0, 0, this.width, this.height);
             const p = new Painter(ctx, this.bounds);
             fillBackground(p, this.bounds, d.back, d.fade, d.backStyle);
+            const image = this.loaded ? this.images.get(d.backImage) : null;
             if (image) {
                 if (d.imageDisplay === 1) {
                     ctx.fillStyle = ctx.createPattern(image, 'repeat');
@@ -1185,24 +1172,17 @@
                 p.color = -1;
             }
             drawBorder(p, this.bounds, d.border, d.borderThick, d.borderStyle);
-            this.basePixels = LITTLE_ENDIAN
-                ? new Uint32Array(ctx.getImageData(0, 0, w, h).data.buffer)
-                : null;
         }
 
+        // The background kept off screen, made when a part of the panel is first restored.
         baseCanvas() {
             if (!this.base) {
                 this.base = this.makeCanvas(this.width, this.height);
                 const ctx = this.base.getContext('2d');
-                if (this.basePixels) ctx.putImageData(this.pixelImage(this.basePixels.slice()), 0, 0);
                 ctx.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+                this.paintBackground(ctx);
             }
             return this.base;
-        }
-
-        pixelImage(pixels) {
-            return new root.ImageData(new Uint8ClampedArray(pixels.buffer),
-                this.width * this.scale, this.height * this.scale);
         }
 
         // While images load: the background with the loading message and a progress bar.
@@ -1256,51 +1236,44 @@
             ctx.restore();
         }
 
-        // The whole panel at once: faces into a copy of the background's pixels, then the
-        // labels on top. Only where no button covers another, since a label must stay under
-        // the faces above it, and no face shows an image; false otherwise.
+        // The whole panel at once: the background, then each face whose background covers it
+        // as a block of pixels painted once for all faces that look alike (a panel's buttons
+        // mostly do), then the labels. Only where no button covers another, since a label must
+        // stay under the faces above it, and no face shows an image; false otherwise.
         paintWhole(stateOf) {
-            if (!this.basePixels || this.overlapping()) return false;
+            if (!LITTLE_ENDIAN || this.overlapping()) return false;
             if (this.buttons.some((f) => f.item && this.images.forState(f.item, stateOf(f))))
                 return false;
-            const pixels = this.basePixels.slice();
-            const stride = this.width * this.scale;
-            const blocks = new Map(); // look -> pixels of a face painted once
+            const ctx = this.ctx;
+            this.paintBackground(ctx);
+            const blocks = new Map(); // look -> ImageData
+            const k = this.scale;
             for (const face of this.buttons) {
                 const clip = intersect(face.rect, this.bounds);
                 if (!clip) continue;
                 const s = face.menu.states[stateOf(face)];
                 const r = face.rect;
-                // Faces that look alike are painted once and copied: a panel's buttons mostly
-                // share their looks. Only faces whose background covers them, wholly inside.
-                const covering = s.backStyle >= 1 && s.backStyle <= 5;
-                if (covering && clip.l === r.l && clip.t === r.t && clip.r === r.r && clip.b === r.b) {
-                    const w = r.r - r.l;
-                    const h = r.b - r.t;
-                    const look = [w, h, face.menu.borderThick, s.back, s.fade, s.backStyle,
-                        s.border, s.borderStyle].join();
-                    let block = blocks.get(look);
-                    if (!block) {
-                        block = new Uint32Array(w * h * this.scale * this.scale);
-                        const origin = { l: 0, t: 0, r: w, b: h };
-                        const p = new PixelPainter(block, w * this.scale, this.scale, origin);
-                        fillBackground(p, origin, s.back, s.fade, s.backStyle);
-                        drawBorder(p, origin, s.border, face.menu.borderThick, s.borderStyle);
-                        blocks.set(look, block);
-                    }
-                    const rowWords = w * this.scale;
-                    for (let y = 0; y < h * this.scale; ++y) {
-                        pixels.set(block.subarray(y * rowWords, (y + 1) * rowWords),
-                            (r.t * this.scale + y) * stride + r.l * this.scale);
-                    }
+                const inside = clip.l === r.l && clip.t === r.t && clip.r === r.r && clip.b === r.b;
+                if (!inside || s.backStyle < 1 || s.backStyle > 5) {
+                    paintFace(ctx, clip, face.menu, r, stateOf(face), null, null);
                     continue;
                 }
-                const p = new PixelPainter(pixels, stride, this.scale, clip);
-                fillBackground(p, face.rect, s.back, s.fade, s.backStyle);
-                drawBorder(p, face.rect, s.border, face.menu.borderThick, s.borderStyle);
+                const w = r.r - r.l;
+                const h = r.b - r.t;
+                const look = [w, h, face.menu.borderThick, s.back, s.fade, s.backStyle, s.border,
+                    s.borderStyle].join();
+                let block = blocks.get(look);
+                if (!block) {
+                    block = ctx.createImageData(w * k, h * k);
+                    const pixels = new Uint32Array(block.data.buffer);
+                    const origin = { l: 0, t: 0, r: w, b: h };
+                    const p = new PixelPainter(pixels, w * k, k, origin);
+                    fillBackground(p, origin, s.back, s.fade, s.backStyle);
+                    drawBorder(p, origin, s.border, face.menu.borderThick, s.borderStyle);
+                    blocks.set(look, block);
+                }
+                ctx.putImageData(block, r.l * k, r.t * k);
             }
-            const ctx = this.ctx;
-            ctx.putImageData(this.pixelImage(pixels), 0, 0);
             for (const face of this.buttons) {
                 const clip = intersect(face.rect, this.bounds);
                 if (!clip || !face.item || face.item.label === '') continue;
