@@ -134,7 +134,8 @@ describe('the keyboard', { timeout: 60_000 }, () => {
             ['target-1.htm', '_blank', 'New window', 'Opens New window'],
             ['target-2.htm', 'side', 'In frame', 'Opens In frame'],
             ['target-3.htm', '_top', 'Whole page', 'Opens Whole page'],
-            ['list.htm?a=1,2', '_self', 'Two lines, and a comma', 'Shows a list, sorted'],
+            // The writer sends the address's comma percent-encoded, which means the same.
+            ['list.htm?a=1%2C2', '_self', 'Two lines, and a comma', 'Shows a list, sorted'],
             [null, null, '', ''],
         ]);
         const tree = await page.accessibility.snapshot();

@@ -14,7 +14,7 @@
 
 #include "component/brisko.h"
 #include "component/componentstate.h"
-#include "designer/objects/drawrect.h"
+#include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
 #include "platform/core/colorref.h"
@@ -349,7 +349,8 @@ int main(int argc, char** argv) {
     for (const Entry& e : entries) {
         auto pWidget = NewWidget(e.w, e.h);
         const std::string path = folder + "/" + e.name + ".tsq";
-        if (!e.build(pWidget->applet) || !pWidget->WriteConfigFileEx(path, 0)) {
+        if (!e.build(pWidget->applet) ||
+            !pWidget->WriteConfigFileEx(path, tb::GatherMode::PointAtCopies)) {
             std::fprintf(stderr, "makeplayerdesigns: cannot write %s\n", path.c_str());
             return 1;
         }
