@@ -98,9 +98,17 @@
         return i < fields.length ? fields[i] : '';
     }
 
-    // Labels keep line breaks and commas through two escapes.
+    // A comma inside a text travels as "~@^`" so that it stays one field; labels also keep
+    // their line breaks as "|_#`". Addresses carry their commas as %2C, which needs no help.
+    const COMMA_ESCAPE = '~@^`';
+    function unescapeText(text) {
+        return text.indexOf(COMMA_ESCAPE) < 0 ? text : text.split(COMMA_ESCAPE).join(',');
+    }
     function unescapeLabel(text) {
-        return text.split('~@^`').join(',').split('|_#`').join('\r\n');
+        return unescapeText(text).split('|_#`').join('\r\n');
+    }
+    function textField(fields, i) {
+        return unescapeText(field(fields, i));
     }
 
     function clamp(v, lo, hi) {
@@ -162,9 +170,10 @@
     const FILE_REF = /^[^\s,][^,]*\.[A-Za-z0-9]{1,5}$/;
     const TARGET = /^[^\s/:]+$/;
 
-    // Only labels are escaped, so a comma in a description or link splits it. The five file
-    // references and the target (never empty) sit between the two, so the split that leaves
-    // them looking like file names and a target tells where the extra commas belong.
+    // Pages written before free texts were escaped have bare commas in descriptions and links,
+    // which split them. The five file references and the target (never empty) sit between the
+    // two, so the split that leaves them looking like file names and a target tells where the
+    // extra commas belong.
     function itemFields(value) {
         const f = fieldsOf(value);
         const extra = f.length - 9;
@@ -183,11 +192,11 @@
         const f = itemFields(value);
         return {
             label: unescapeLabel(field(f, 0)),
-            description: field(f, 1),
-            images: [field(f, 2), field(f, 3), field(f, 4)],
-            sounds: [field(f, 5), field(f, 6)],
-            target: field(f, 7) || '_self',
-            url: field(f, 8),
+            description: textField(f, 1),
+            images: [textField(f, 2), textField(f, 3), textField(f, 4)],
+            sounds: [textField(f, 5), textField(f, 6)],
+            target: textField(f, 7) || '_self',
+            url: textField(f, 8),
             subMenu: null,
         };
     }
@@ -208,18 +217,18 @@
             height,
             back: hexColor(field(ap, 0)),
             fade: hexColor(field(ap, 1)),
-            backImage: field(ap, 2),
+            backImage: textField(ap, 2),
             imageDisplay: atoi(field(ap, 3)),
             imageX: atoi(field(ap, 4)),
             imageY: atoi(field(ap, 5)),
-            backSound: field(ap, 6),
+            backSound: textField(ap, 6),
             backStyle,
             borderStyle,
             borderThick: atoi(field(ap, 8)),
             border: hexColor(field(ap, 9)),
             progressBar: atoi(field(ap, 10)) !== 0,
-            // The last field: a comma typed into the message stays in it.
-            loadingMessage: ap.slice(11).join(','),
+            // The last field: a comma left bare by an older writer stays in the message too.
+            loadingMessage: unescapeText(ap.slice(11).join(',')),
             menus: [],
             buttons: [],
             problems,

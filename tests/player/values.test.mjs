@@ -113,6 +113,22 @@ describe('a design from its parameters', () => {
             ['desc, more, still', 'n.gif', 'o.au', 'side', 'u.htm']);
     });
 
+    test('escaped commas come back in every text, and only labels turn the break escape back', () => {
+        const d = parseDesign(params({
+            ...twoButtons,
+            ApStyle: 'a8a6ec,7976e2,sky~@^`blue.gif,0,0,0,wind~@^`1.au,16,10,a8a6ec,1,Loading~@^` please wait',
+            'I0-0': 'A~@^`B|_#`C,Lists~@^` sorted|_#`,a~@^`n.gif,a~@^`o.gif,a~@^`c.gif,a~@^`o.au,a~@^`c.au,top~@^`side,list.htm?a=1%2C2~@^`',
+        }), 105, 230);
+        assert.equal(d.loadingMessage, 'Loading, please wait');
+        assert.deepEqual([d.backImage, d.backSound], ['sky,blue.gif', 'wind,1.au']);
+        const item = d.buttons[0].items[0];
+        assert.equal(item.label, 'A,B\r\nC');
+        assert.equal(item.description, 'Lists, sorted|_#`');
+        assert.deepEqual(item.images, ['a,n.gif', 'a,o.gif', 'a,c.gif']);
+        assert.deepEqual(item.sounds, ['a,o.au', 'a,c.au']);
+        assert.deepEqual([item.target, item.url], ['top,side', 'list.htm?a=1%2C2,']);
+    });
+
     test('an empty target reads as _self, and parameter names in any case', () => {
         const lower = Object.fromEntries(Object.entries(twoButtons).map(([k, v]) => [k.toLowerCase(), v]));
         lower['i2-0'] = 'Second,,,,,,,,two.htm';
