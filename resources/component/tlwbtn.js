@@ -792,7 +792,21 @@
 
     let idCounter = 0;
 
+    // The rules go in as an adopted sheet, so that the page's markup stays as written (a page
+    // editor that plays its widgets saves no trace of the player). Each copy of the script, in
+    // whatever script world, finds a sheet put there before by the first rule.
     function ensureStyle(doc) {
+        const first = STYLE_TEXT.slice(0, STYLE_TEXT.indexOf('{'));
+        try {
+            const sheets = doc.adoptedStyleSheets;
+            if (sheets.some((s) => s.cssRules.length && s.cssRules[0].selectorText === first)) return;
+            const sheet = new CSSStyleSheet();
+            sheet.replaceSync(STYLE_TEXT);
+            doc.adoptedStyleSheets = [...sheets, sheet];
+            return;
+        } catch (e) {
+            // Browsers without constructed sheets take a style element.
+        }
         if (doc.getElementById(STYLE_ID)) return;
         const style = doc.createElement('style');
         style.id = STYLE_ID;
