@@ -31,7 +31,9 @@ const std::vector<CliCommand>& Commands() {
         {"info",
          "FILE.tsq",
          "Show a widget file's catalogue data.",
-         "Prints ProgID, Title, Description, PreviewPath and LastUpdateTime.",
+         "Prints ProgID, Title, Description, PreviewPath and LastUpdateTime, and for a design "
+         "of the component that read it whether it plays in current browsers (Player: on or "
+         "off).",
          {},
          &RunInfo},
         {"html",
@@ -49,11 +51,12 @@ const std::vector<CliCommand>& Commands() {
          {},
          &RunResources},
         {"save",
-         "IN.tsq OUT.tsq [--mode N]",
+         "IN.tsq OUT.tsq [--mode N] [--player on|off]",
          "Read a widget file and write it again.",
          "Media and the applet class file are copied next to OUT; mode 0 points the design "
-         "at the copies.",
-         {"--mode"},
+         "at the copies. --player on makes the published HTML play in current browsers (it "
+         "loads tlwbtn.js, which is copied too); off leaves the applet alone.",
+         {"--mode", "--player"},
          &RunSave},
         {"render",
          "FILE.tsq OUT.png [--state 1|2|3]",

@@ -33,6 +33,12 @@ int RunInfo(const CliArgs& args) {
     if (FAILED(hr))
         return Fail("LastUpdateTime: " + DescribeFailure(hr, session.Driver().LastException()));
     std::printf("LastUpdateTime: %s\n", FormatFixed9(date.date).c_str());
+    // Only a design of the reading component has the switch; a component without the member
+    // simply has no such line.
+    VARIANT player;
+    if (session.ReadByOwner() &&
+        SUCCEEDED(session.Driver().GetProperty(dispidPlayer, VT_BOOL, &player)))
+        std::printf("Player: %s\n", player.boolVal != VARIANT_FALSE ? "on" : "off");
     return 0;
 }
 

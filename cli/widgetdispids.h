@@ -24,6 +24,8 @@ enum WidgetDispId : DISPID {
     dispidGetResourceLocalPath = 23,
     dispidGetResourceWebPath = 24,
     dispidWriteConfigFileEx = 28,
+    // Our component's own addition: whether the design plays in current browsers.
+    dispidPlayer = 29,
 };
 
 // The ProgID of the component that reads any widget file when no other is asked for, and

@@ -104,7 +104,7 @@ bool CWidgetSession::Open(const std::string& path, bool bNeedOwner, std::string*
         return false;
     if (!Create(ReaderProgID(), error) || !Read(path, error))
         return false;
-    if (!bNeedOwner || m_strFileProgID == m_strProgID)
+    if (!bNeedOwner || ReadByOwner())
         return true;
     if (m_strFileProgID.empty()) {
         *error = "the widget file " + path + " names no component";

@@ -22,6 +22,9 @@ public:
     COleDispatchDriver& Driver() { return *m_pDriver; }
     // The ProgID the file names.
     const std::string& FileProgID() const { return m_strFileProgID; }
+    // Whether the object holding the file is the file's own component, whose answers about
+    // the design mean something.
+    bool ReadByOwner() const { return m_strFileProgID == m_strProgID; }
 
     // Typed calls by DISPID; failures set *error and answer false.
     bool GetString(DISPID dispid, std::string* value, std::string* error);

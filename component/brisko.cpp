@@ -25,7 +25,11 @@ void AddFileResource(WidgetConfig& config, tb::CFolderListings& folders, std::st
 
 } // namespace
 
-CBrisko::CBrisko() = default;
+CBrisko::CBrisko() {
+    // A design started here plays in current browsers; one read from a file keeps its own
+    // choice.
+    applet.m_bPlayer = 1;
+}
 CBrisko::~CBrisko() = default;
 
 std::string CBrisko::GetDescriptionEntry(std::string_view key) {
@@ -103,12 +107,19 @@ std::string CBrisko::GetPreviewPath() {
 
 void CBrisko::RebuildResourceList() {
     config.ClearResources();
-    config.AddResource({tb::kAppletClassFile, tb::ComponentFolder() + "/", applet.m_strWebPath});
+    for (const char* pszFile : tb::ProgramFolderFiles(applet.m_bPlayer != 0))
+        config.AddResource({pszFile, tb::ComponentFolder() + "/", applet.m_strWebPath});
     // Large designs refer to many files in few folders: each is listed once per rebuild.
     tb::CFolderListings folders;
     tb::ForEachFileReference(applet, [&](std::string& strPath, const std::string& strWebPath) {
         AddFileResource(config, folders, strPath, strWebPath);
     });
+}
+
+void CBrisko::SetPlayer(bool bOn) {
+    applet.m_bPlayer = bOn ? 1 : 0;
+    // The list names the player only while the design loads it.
+    resourcesCurrent = 0;
 }
 
 void CBrisko::EnsureResourcesCurrent() {

@@ -52,6 +52,11 @@ public:
     // Rebuilds the list when the designer ran since the last rebuild.
     void EnsureResourcesCurrent();
 
+    // --- "Play in current browsers": the HTML loads the script player, and the resource list
+    // and the gathering take it along.
+    bool GetPlayer() const { return applet.m_bPlayer != 0; }
+    void SetPlayer(bool bOn);
+
     // IHtmlWidget
     std::string GetPreviewPath() override;
     void RebuildResourceList() override;
@@ -100,4 +105,6 @@ private:
     HRESULT DispGetResourceWebPathByName(const DispArgs& args, VARIANT* result);
     HRESULT DispSetResourceLocalPath(const DispArgs& args, VARIANT* result);
     HRESULT DispWriteConfigFileEx(const DispArgs& args, VARIANT* result);
+    HRESULT DispGetPlayer(const DispArgs& args, VARIANT* result);
+    HRESULT DispPutPlayer(const DispArgs& args, VARIANT* result);
 };

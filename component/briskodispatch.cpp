@@ -1,6 +1,7 @@
 // The automation interface of CBrisko: 28 members at fixed DISPIDs (hosts call them by these
-// numbers or by name, so neither may change), and the thin handlers that turn the coerced
-// arguments into calls of CBrisko's own operations.
+// numbers or by name, so neither may change), one more after them for the design's player
+// switch, and the thin handlers that turn the coerced arguments into calls of CBrisko's own
+// operations.
 
 #include "component/brisko.h"
 #include "component/briskoids.h"
@@ -87,6 +88,7 @@ std::span<const DispEntry<CBrisko>> CBrisko::DispTable() {
          {VT_BSTR, VT_I2},
          VT_BOOL,
          &B::DispWriteConfigFileEx},
+        {"Player", 29, DispKind::Property, {}, VT_BOOL, &B::DispGetPlayer, &B::DispPutPlayer},
     };
     return kTable;
 }
@@ -143,6 +145,13 @@ HRESULT B::DispWriteConfigFile(const DispArgs& a, VARIANT* r) {
 }
 HRESULT B::DispWriteConfigFileEx(const DispArgs& a, VARIANT* r) {
     return Bool(r, WriteConfigFileEx(a[0].bstrVal, tb::GatherModeFromNumber(a[1].iVal)));
+}
+HRESULT B::DispGetPlayer(const DispArgs&, VARIANT* r) {
+    return Bool(r, GetPlayer());
+}
+HRESULT B::DispPutPlayer(const DispArgs& a, VARIANT*) {
+    SetPlayer(a[0].boolVal != VARIANT_FALSE);
+    return S_OK;
 }
 HRESULT B::DispConfig(const DispArgs&, VARIANT* r) {
     HRESULT hr = Config();

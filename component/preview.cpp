@@ -9,6 +9,7 @@
 #include "component/componentstate.h"
 #include "designer/core/commandids.h"
 #include "model/filecompare.h"
+#include "model/gatherfiles.h"
 #include "platform/core/atomicfile.h"
 #include "platform/core/paths.h"
 #include "platform/ui/uiservices.h"
@@ -23,9 +24,9 @@ unsigned FirstSpecifiedId(const BrowserList& browsers) {
 }
 
 bool CopyScriptPlayer(const std::string& strFolder) {
-    const std::string source = JoinPath(ComponentFolder(), kScriptPlayerName);
+    const std::string source = JoinPath(ComponentFolder(), kScriptPlayerFile);
     return !ComponentFolder().empty() && FileExists(source) &&
-           CopyFileAtomically(source, JoinPath(strFolder, kScriptPlayerName));
+           CopyFileAtomically(source, JoinPath(strFolder, kScriptPlayerFile));
 }
 
 } // namespace
@@ -80,7 +81,9 @@ std::string WritePreviewPage(CBrisko& widget, const std::string& strFolder) {
     if (!strFolder.empty() && DirectoryExists(strFolder)) {
         widget.applet.GatherFiles(strFolder + "/", GatherMode::CopyOnly, ComponentFolder(),
                                   nullptr);
-        const bool bPlayer = CopyScriptPlayer(strFolder);
+        // A design that plays in current browsers loads the player itself, and gathering has
+        // copied it.
+        const bool bPlayer = widget.applet.m_bPlayer == 0 && CopyScriptPlayer(strFolder);
         bWritten = WriteFileAtomically(page, PreviewPageText(widget, bPlayer));
     }
     if (!bWritten) {

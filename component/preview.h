@@ -13,9 +13,6 @@ namespace tb {
 
 // The page the browser is pointed at, in the scratch folder.
 inline constexpr char kPreviewPageName[] = "preview.htm";
-// The script player that lets today's browsers play the applet element; the page loads it
-// when the program folder has it.
-inline constexpr char kScriptPlayerName[] = "tlwbtn.js";
 // The caption of the designer's messages.
 inline constexpr char kDesignerCaption[] = "Button Properties";
 
@@ -36,12 +33,14 @@ std::vector<CBrowserMenuItem> BrowserMenuItems(const BrowserList& browsers);
 std::string BrowserProgram(const BrowserList& browsers, unsigned nId);
 
 // The preview page for the design as it is now: the applet element in preview mode without a
-// codebase, and the script player's line when bWithPlayer.
+// codebase (with the script player's line after it when the design plays in current
+// browsers), and the player's line in the head when bWithPlayer.
 std::string PreviewPageText(CBrisko& widget, bool bWithPlayer);
 
 // Writes the preview page into strFolder (created as needed) with the applet class file, the
-// design's media and, when the program folder has it, the script player next to it. The
-// page's path, or "" after "Preview Failure!" has been shown.
+// design's media and, when the program folder has it, the script player next to it; the page
+// loads the player once, from the design's own line or else from its head. The page's path,
+// or "" after "Preview Failure!" has been shown.
 std::string WritePreviewPage(CBrisko& widget, const std::string& strFolder);
 
 // Preview(command): writes the page and opens it, with ID_PREVIEW in the default browser,

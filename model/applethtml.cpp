@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr std::string_view kClassFile = "tlwbtn.class";
 // Product and version, our notice, and the licence word: the applet checks all three.
 constexpr std::string_view kNotice = "Brisko2.0,Copyright Tallowby,Registered";
 constexpr std::string_view kSelfTarget = "_self";
@@ -78,6 +77,8 @@ public:
     void WriteLinks(const tb::CMenuNumbering& numbering) {
         WriteParam("Misc", tb::MenuLinkValue(numbering));
     }
+    // The script player, from where the element's codebase points.
+    void WritePlayerLine();
 
     // The numbering walk hands over each shown menu and visible item as it numbers it.
     void OnMenu(int nMenu, const CMarquel& menu) override;
@@ -127,12 +128,19 @@ void CHtmlWriter::WriteOpeningTag() {
         m_out += '"';
     }
     m_out += " code=\"";
-    m_out += kClassFile;
+    m_out += tb::kAppletClassFile;
     m_out += "\" align=\"baseline\" width=\"";
     tb::AppendInt(m_out, m_applet.m_nWidth);
     m_out += "\" height=\"";
     tb::AppendInt(m_out, m_applet.m_nHeight);
     m_out += "\">\r\n";
+}
+
+void CHtmlWriter::WritePlayerLine() {
+    m_out += "<script src=\"";
+    AppendAttributeText(m_out, m_strPrefix);
+    m_out += tb::kScriptPlayerFile;
+    m_out += "\"></script>\r\n";
 }
 
 void CHtmlWriter::WriteAppletStyle() {
@@ -286,5 +294,7 @@ std::string CAppletParameters::GetHTML(IHtmlWidget* pWidget, tb::HtmlMode mode) 
     writer.WriteAppletStyle();
     writer.WriteLinks(writer.WriteButtons());
     out += "</applet>\r\n";
+    if (m_bPlayer != 0)
+        writer.WritePlayerLine();
     return out;
 }

@@ -54,9 +54,10 @@ public:
     // Rebuilds the applet fields and, when the map holds a "Misc" value, the buttons. File
     // fields become strBaseFolder (ending with a separator) + the stored name. Always true.
     bool ReadParameters(const IParameterMap& map, const std::string& strBaseFolder);
-    // Copies the applet class file from strComponentFolder and every media file the design
-    // refers to into strDestFolder (ending with '/'); GatherMode::PointAtCopies points the
-    // references at the copies and hands colliding ones to the handler (which may be null).
+    // Copies the program folder's files the HTML loads (tb::ProgramFolderFiles) from
+    // strComponentFolder and every media file the design refers to into strDestFolder (ending
+    // with '/'); GatherMode::PointAtCopies points the references at the copies and hands
+    // colliding ones to the handler (which may be null).
     // No copy takes strReservedName (the widget file written there). Returns the copies that
     // failed, a missing source not counted (gatherfiles.cpp).
     std::vector<tb::CopyFailure> GatherFiles(const std::string& strDestFolder, tb::GatherMode mode,
@@ -87,6 +88,9 @@ public:
     tb::BorderStyle GetBorderStyle() const { return tb::BorderStyle(m_nBorderStyle); }
     int m_bProgressBar = 1;
     std::string m_strLoadingMessage = "Loading image ...";
+    // "Play in current browsers": the published element is followed by the script player's
+    // line. Off here, as for every stored design without it; a new widget turns it on.
+    int m_bPlayer = 0;
     std::array<int, 6> m_nWindowPos = {95, 221, 111, 159, 217, 221};
     int m_nExtra = 0;
     std::string m_strExtra1;

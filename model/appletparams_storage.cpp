@@ -25,6 +25,9 @@ constexpr std::string_view kVersion = "Version";
 constexpr std::string_view kWindowPosition = "WindowPosition";
 constexpr std::string_view kApStyle = "ApStyle";
 constexpr std::string_view kMisc = "Misc";
+// Present, as "1", only while the design plays in current browsers, so that the files of
+// designs without it keep every byte.
+constexpr std::string_view kPlayer = "Player";
 
 // Deeper menus could not be archived for undo or the clipboard: the items of a menu at this
 // depth own sub-menus one level further down, the last level an archive loads.
@@ -72,13 +75,14 @@ bool ParseLinkEntry(const std::string& entry, tb::CStorageLink& link) {
     return true;
 }
 
-// The window positions and, when the map has them, the applet's own fields. Only maps
-// written elsewhere lack "ApStyle"; the applet then stays as it is.
+// The window positions, the player switch and, when the map has them, the applet's own
+// fields. Only maps written elsewhere lack "ApStyle"; the applet then stays as it is.
 void ReadAppletFields(CAppletParameters& applet, const IParameterMap& map,
                       const std::string& strBaseFolder) {
     tb::CValueFields windowPos(ValueOr(map, kWindowPosition, ""));
     for (size_t i = 0; i < applet.m_nWindowPos.size(); ++i)
         applet.m_nWindowPos[i] = windowPos.Int(i);
+    applet.m_bPlayer = tb::AtoI(ValueOr(map, kPlayer, "")) != 0 ? 1 : 0;
     if (const std::string* pApStyle = map.Find(kApStyle))
         tb::ReadAppletValue(applet, *pApStyle, strBaseFolder);
 }
@@ -248,6 +252,8 @@ void CAppletParameters::WriteParameters(IParameterMap& map) {
     const tb::CMenuNumbering numbering =
         tb::StorageNumberingWalk(*this, /*bSetGeometry=*/true, &sink);
     StoreValue(map, kMisc, tb::MenuLinkValue(numbering));
+    if (m_bPlayer != 0)
+        StoreValue(map, kPlayer, "1");
 }
 
 bool CAppletParameters::ReadParameters(const IParameterMap& map, const std::string& strBaseFolder) {

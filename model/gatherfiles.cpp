@@ -103,13 +103,16 @@ std::vector<tb::CopyFailure> CAppletParameters::GatherFiles(const std::string& s
         strDest += '/';
     tb::GatherReport report{strReservedName, {}};
 
-    // The class file goes like a media file copied over: whatever lies there is replaced.
-    std::string strClassFile = tb::JoinPath(strComponentFolder, tb::kAppletClassFile);
     // A design refers to the same few folders many times over; they are listed once each.
     tb::CFolderListings sources;
     sources.NeverList(strDest);
     tb::CHandledPaths handled;
-    GatherOne(strClassFile, strDest, handled, tb::GatherMode::CopyOnly, &report);
+    // The class file and the script player go like media files copied over: whatever lies
+    // there is replaced.
+    for (const char* pszFile : tb::ProgramFolderFiles(m_bPlayer != 0)) {
+        std::string strSource = tb::JoinPath(strComponentFolder, pszFile);
+        GatherOne(strSource, strDest, handled, tb::GatherMode::CopyOnly, &report);
+    }
 
     std::vector<std::string*> conflicts;
     tb::ForEachFileReference(*this, [&](std::string& strReference, const std::string&) {

@@ -8,6 +8,7 @@
 
 #include "model/outputmodes.h"
 
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -47,6 +48,16 @@ struct GatherReport {
 
 // The name of the applet's class file, copied with every gathering.
 inline constexpr const char* kAppletClassFile = "tlwbtn.class";
+// The script player that plays the applet element in current browsers, next to the class
+// file in the program folder.
+inline constexpr const char* kScriptPlayerFile = "tlwbtn.js";
+
+// The program folder's files that a design's HTML loads, in the resource list's order: the
+// class file, then the script player when the design plays in current browsers.
+inline std::span<const char* const> ProgramFolderFiles(bool bPlayer) {
+    static constexpr const char* kFiles[] = {kAppletClassFile, kScriptPlayerFile};
+    return {kFiles, bPlayer ? 2u : 1u};
+}
 
 } // namespace tb
 

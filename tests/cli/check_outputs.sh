@@ -5,7 +5,10 @@
 # (only after a change that is meant to alter an output).
 #
 #   check_outputs.sh PROGRAM_DIR EXPECTED_DIR [--update]
-#       every shipped template of the program folder, each output stored as it is
+#       every shipped template of the program folder, each output stored as it is; and each
+#       template with the player's key taken out, its HTML and saved files against
+#       EXPECTED_DIR-without-player: the bytes every widget file without the key has always
+#       given
 #   check_outputs.sh PROGRAM_DIR EXPECTED_DIR --generated MAKE_DESIGN [--update]
 #       designs written by MAKE_DESIGN (tb-make-design): a small one stored as it is, and one
 #       of 1,000 buttons stored as the SHA-256 digest of each output (and of the design
@@ -41,9 +44,10 @@ placeholders="s/$(sed_escape "$program/")/<program folder>\//g;s/$(sed_escape "$
 tessera() { "$program/tessera" "$@"; }
 tessera register "$program/TesseraBrisko.so" >/dev/null
 
-# Writes each output of one widget file into folder $2.
+# Writes each output of one widget file into folder $2; with $3 = text, the pictures are left
+# out.
 produce() {
-    local widget=$1 out=$2
+    local widget=$1 out=$2 what=${3:-all}
     mkdir -p "$out"
     tessera html "$widget" --mode 0 --preview-path file:///preview/ >"$out/html-0.htm"
     tessera html "$widget" --mode 1 >"$out/html-1.htm"
@@ -54,6 +58,7 @@ produce() {
         sed "$placeholders" "$work/save-$mode/widget.tsq" >"$out/save-$mode.tsq"
         rm -rf "$work/save-$mode"
     done
+    [[ $what == all ]] || return 0
     for state in 1 2 3; do
         tessera render "$widget" "$out/render-$state.png" --state "$state"
     done
@@ -65,11 +70,13 @@ digest_folder() {
 }
 
 failures=0
-# Produces the outputs of widget file $2 as case $1, stored in full or as digests ($3), and
-# either stores them or compares them with the stored ones.
+# Produces the outputs of widget file $2 as case $1, stored in full, as digests or as text only
+# ($3), and either stores them in folder $4 (default EXPECTED) or compares them with those
+# stored there.
 check_case() {
-    local name=$1 widget=$2 form=$3 actual=$work/actual/$1
-    produce "$widget" "$actual"
+    local name=$1 widget=$2 form=$3 expected=${4:-$expected} actual=$work/actual/$1
+    rm -rf "$actual"
+    produce "$widget" "$actual" "$([[ $form == text ]] && echo text || echo all)"
     if [[ $form == digest ]]; then
         cp "$widget" "$actual/design.tsq"
         digest_folder "$actual"
@@ -100,8 +107,13 @@ if [[ -n $make_design ]]; then
 else
     templates=("$program"/*.tsq)
     [[ -e ${templates[0]} ]] || { echo "no templates in $program" >&2; exit 1; }
+    mkdir -p "$work/unplayed"
     for template in "${templates[@]}"; do
-        check_case "$(basename "$template" .tsq)" "$template" full
+        name=$(basename "$template" .tsq)
+        check_case "$name" "$template" full
+        grep -q '^Player = 1'$'\r''$' "$template" || { echo "$name: no player key" >&2; exit 1; }
+        grep -v '^Player = ' "$template" >"$work/unplayed/$name.tsq" || true
+        check_case "$name" "$work/unplayed/$name.tsq" text "$expected-without-player"
     done
 fi
 if ((failures)); then

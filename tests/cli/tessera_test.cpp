@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/core/paths.h"
 #include "tests/cli/clirun.h"
 #include "tests/support/tempdir.h"
 
 using namespace tb::test;
+using tb::FileExists;
 
 namespace {
 
@@ -27,7 +29,7 @@ TEST_F(TesseraTest, InfoShowsTheCatalogueData) {
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "ProgID: TesseraServer.Brisko\nTitle: Blue Glass Bar\n"
                      "Description: A horizontal bar of glassy blue buttons that light up under "
-                     "the mouse\nPreviewPath: \nLastUpdateTime: 45000.500000000\n");
+                     "the mouse\nPreviewPath: \nLastUpdateTime: 45000.500000000\nPlayer: on\n");
 }
 
 TEST_F(TesseraTest, HtmlOpeningTagFollowsTheMode) {
@@ -40,13 +42,15 @@ TEST_F(TesseraTest, HtmlOpeningTagFollowsTheMode) {
     EXPECT_EQ(FirstLine(r1.out),
               "<applet  code=\"tlwbtn.class\" align=\"baseline\" width=\"460\" height=\"52\">");
     EXPECT_EQ(FirstLine(r2.out), FirstLine(r1.out));
-    EXPECT_EQ(r2.out.substr(r2.out.size() - 11), "</applet>\r\n");
+    // The shipped templates play in current browsers: the player loads from the codebase.
+    EXPECT_TRUE(r0.out.ends_with("</applet>\r\n<script src=\"file:///p/tlwbtn.js\"></script>\r\n"));
+    EXPECT_TRUE(r2.out.ends_with("</applet>\r\n<script src=\"tlwbtn.js\"></script>\r\n"));
 }
 
 TEST_F(TesseraTest, ResourcesListTheClassFileFromTheProgramFolder) {
     CliRun r = Tessera("resources " + Template());
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "tlwbtn.class\t" + ProgramDir() + "/\t\n");
+    EXPECT_EQ(r.out, "tlwbtn.class\t" + ProgramDir() + "/\t\ntlwbtn.js\t" + ProgramDir() + "/\t\n");
 }
 
 TEST_F(TesseraTest, SavedFileReadsBackTheSame) {
@@ -60,6 +64,33 @@ TEST_F(TesseraTest, SavedFileReadsBackTheSame) {
     EXPECT_EQ(Tessera("info '" + dir.file("b.tsq") + "'").out, Tessera("info " + Template()).out);
     EXPECT_EQ(ReadFileBytes(dir.file("tlwbtn.class")),
               ReadFileBytes(ProgramDir() + "/tlwbtn.class"));
+    EXPECT_EQ(ReadFileBytes(dir.file("tlwbtn.js")), ReadFileBytes(ProgramDir() + "/tlwbtn.js"));
+}
+
+TEST_F(TesseraTest, SaveTurnsThePlayerOffAndOnAgain) {
+    TempDir off;
+    TempDir on;
+    ASSERT_EQ(Tessera("save " + Template() + " '" + off.file("w.tsq") + "' --player off").code, 0);
+    const std::string w = " '" + off.file("w.tsq") + "'";
+    EXPECT_TRUE(Tessera("info" + w).out.ends_with("\nPlayer: off\n"));
+    EXPECT_TRUE(Tessera("html" + w + " --mode 2").out.ends_with("</applet>\r\n"));
+    EXPECT_EQ(Tessera("resources" + w).out, "tlwbtn.class\t" + ProgramDir() + "/\t\n");
+    EXPECT_EQ(ReadFileBytes(off.file("w.tsq")).find("Player"), std::string::npos);
+    EXPECT_FALSE(FileExists(off.file("tlwbtn.js")));
+
+    // Back on, the file is the one a plain save of the template gives.
+    ASSERT_EQ(Tessera("save" + w + " '" + on.file("w.tsq") + "' --player on").code, 0);
+    ASSERT_EQ(Tessera("save " + Template() + " '" + on.file("plain.tsq") + "'").code, 0);
+    EXPECT_EQ(Tessera("info '" + on.file("w.tsq") + "'").out, Tessera("info " + Template()).out);
+    EXPECT_EQ(Tessera("html '" + on.file("w.tsq") + "'").out, Tessera("html " + Template()).out);
+    EXPECT_TRUE(FileExists(on.file("tlwbtn.js")));
+
+    CliRun bad = RunShell(
+        TesseraCommand("save " + Template() + " '" + off.file("x.tsq") + "' --player yes") +
+        " 2>&1");
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_EQ(bad.out, "tessera: --player must be on or off, not \"yes\"\n");
+    EXPECT_FALSE(FileExists(off.file("x.tsq")));
 }
 
 TEST_F(TesseraTest, RenderWritesAPngOfTheAppletSize) {
@@ -84,6 +115,8 @@ TEST_F(TesseraTest, ForeignWidgetReadsButItsComponentIsMissing) {
     CliRun info = Tessera("info '" + dir.file("f.tsq") + "'");
     EXPECT_EQ(info.code, 0);
     EXPECT_NE(info.out.find("ProgID: TesseraServer.Other\n"), std::string::npos);
+    // Whether another component's design plays is not ours to say.
+    EXPECT_EQ(info.out.find("Player"), std::string::npos);
     EXPECT_EQ(Tessera("html '" + dir.file("f.tsq") + "'").code, 1);
 }
 

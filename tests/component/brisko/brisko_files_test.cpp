@@ -98,12 +98,14 @@ TEST(BriskoResources, ListFollowsTheModelAndDropsMissingFiles) {
     item.m_strAudioClick = media.file("click.au");
     item.m_strWebPathAudioClick = "snd/";
 
-    ASSERT_EQ(b->GetResourceNumber(), 4);
+    // A fresh design plays in current browsers: the player follows the class file.
+    ASSERT_EQ(b->GetResourceNumber(), 5);
     const auto& r = b->config.Resources();
     EXPECT_EQ(r[0], (ResourceEntry{"tlwbtn.class", component.dir.path() + "/", "web/"}));
-    EXPECT_EQ(r[1], (ResourceEntry{"back.gif", media.path() + "/", "img/"}));
-    EXPECT_EQ(r[2], (ResourceEntry{"n.gif", media.path() + "/", ""}));
-    EXPECT_EQ(r[3], (ResourceEntry{"click.au", media.path() + "/", "snd/"}));
+    EXPECT_EQ(r[1], (ResourceEntry{"tlwbtn.js", component.dir.path() + "/", "web/"}));
+    EXPECT_EQ(r[2], (ResourceEntry{"back.gif", media.path() + "/", "img/"}));
+    EXPECT_EQ(r[3], (ResourceEntry{"n.gif", media.path() + "/", ""}));
+    EXPECT_EQ(r[4], (ResourceEntry{"click.au", media.path() + "/", "snd/"}));
     EXPECT_EQ(b->applet.m_strBackAudio, "");
     EXPECT_EQ(item.m_strImageOver, "");
     EXPECT_EQ(b->GetResourceLocalPathByName("click.au"), media.path() + "/");
@@ -111,9 +113,14 @@ TEST(BriskoResources, ListFollowsTheModelAndDropsMissingFiles) {
 
     // Current until the designer runs again: a new file does not show up by itself.
     item.m_strImageClick = media.file("n.gif");
-    EXPECT_EQ(b->GetResourceNumber(), 4);
+    EXPECT_EQ(b->GetResourceNumber(), 5);
     EXPECT_TRUE(b->SetResourceLocalPath("/pub/"));
-    EXPECT_EQ(b->GetResourceLocalPath(3), "/pub/");
+    EXPECT_EQ(b->GetResourceLocalPath(4), "/pub/");
+
+    // Turning the player off takes it out of the list at once (the new file comes in now).
+    b->SetPlayer(false);
+    ASSERT_EQ(b->GetResourceNumber(), 5);
+    EXPECT_EQ(r[1].Name, "back.gif");
 }
 
 TEST(BriskoProperties, GetListsAnAbsentEntryInTheNextWrite) {
@@ -153,6 +160,7 @@ TEST(BriskoWriteConfigFileEx, ModeZeroCopiesMediaAndSwitchesTheReferences) {
 
     ASSERT_TRUE(b->WriteConfigFileEx(site.file("w.tsq"), tb::GatherMode::PointAtCopies));
     EXPECT_EQ(ReadFileBytes(site.file("tlwbtn.class")), "CLASSBYTES");
+    EXPECT_EQ(ReadFileBytes(site.file("tlwbtn.js")), "PLAYERBYTES");
     EXPECT_EQ(ReadFileBytes(site.file("pic.gif")), "GIF89a");
     EXPECT_EQ(item.m_strImageNormal, site.path() + "/pic.gif");
     EXPECT_EQ(b->resourcesCurrent, 1);
@@ -161,13 +169,18 @@ TEST(BriskoWriteConfigFileEx, ModeZeroCopiesMediaAndSwitchesTheReferences) {
     // Old parameters and resources are gone; the list and the HTML name the copy.
     EXPECT_EQ(text.find("Stale"), std::string::npos);
     EXPECT_EQ(text.find("stale"), std::string::npos);
-    EXPECT_NE(text.find("Resource Number = 2\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\ntlwbtn.class=" + component.dir.path() + "/=\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Resource Number = 3\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\ntlwbtn.class=" + component.dir.path() +
+                        "/=\r\ntlwbtn.js=" + component.dir.path() + "/=\r\n"),
+              std::string::npos);
     EXPECT_NE(text.find("\r\npic.gif=" + site.path() + "/=\r\n"), std::string::npos);
     EXPECT_NE(text.find("Segment Number = 1\r\nSegment Position = cursor\r\n<applet "),
               std::string::npos);
-    EXPECT_NE(text.find("</applet>\r\n===== Segment End =====\r\n"), std::string::npos);
+    EXPECT_NE(text.find("</applet>\r\n<script src=\"tlwbtn.js\"></script>\r\n===== Segment End "
+                        "=====\r\n"),
+              std::string::npos);
     EXPECT_NE(text.find("\r\nVersion = 1.5\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nPlayer = 1\r\n"), std::string::npos);
 }
 
 TEST(BriskoWriteConfigFileEx, OtherModesCopyButKeepTheReferences) {
@@ -194,7 +207,8 @@ TEST(BriskoWriteConfigFileEx, UnwritablePathIsFalse) {
         "The widget file " + dir.file("no/such/folder/w.tsq") +
         " was not saved, because these files could not be copied next to it:\n" +
         component.dir.file("tlwbtn.class") + " to " + dir.file("no/such/folder/tlwbtn.class") +
-        ": No such file or directory"));
+        ": No such file or directory\n" + component.dir.file("tlwbtn.js") + " to " +
+        dir.file("no/such/folder/tlwbtn.js") + ": No such file or directory"));
     EXPECT_FALSE(b->WriteConfigFile(dir.file("no/such/folder/w.tsq")));
 }
 

@@ -73,9 +73,10 @@ TEST(BriskoSave, AFullDiskLeavesTheDestinationAsItWas) {
     }
     EXPECT_EQ(ReadFileBytes(f.pub + "ok.gif"), "OLD IMAGE");
     EXPECT_EQ(ReadFileBytes(f.out), "PREVIOUS SAVE");
-    // The small class file was copied whole; nothing else, no temporary, is left.
+    // The small class file and player were copied whole; nothing else, no temporary, is left.
     EXPECT_EQ(ReadFileBytes(f.pub + "tlwbtn.class"), "CLASSBYTES");
-    EXPECT_EQ(EntriesIn(f.pub), nEntries + 1);
+    EXPECT_EQ(ReadFileBytes(f.pub + "tlwbtn.js"), "PLAYERBYTES");
+    EXPECT_EQ(EntriesIn(f.pub), nEntries + 2);
 }
 
 TEST(BriskoSave, AnImageNamedLikeTheWidgetFileNeverReplacesIt) {

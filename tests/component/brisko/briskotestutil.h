@@ -26,6 +26,7 @@ struct ComponentFolderFixture {
     TempDir dir;
     ComponentFolderFixture() {
         WriteFileBytes(dir.file("tlwbtn.class"), "CLASSBYTES");
+        WriteFileBytes(dir.file("tlwbtn.js"), "PLAYERBYTES");
         SetComponentFolder(dir.path());
     }
     ~ComponentFolderFixture() { SetComponentFolder(""); }

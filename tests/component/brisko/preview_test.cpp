@@ -57,6 +57,9 @@ protected:
 } // namespace
 
 TEST_F(Preview, PageHoldsTheAppletWithoutCodebaseAndTheFilesLieNextToIt) {
+    // A design from a file without the player, and a program folder without it either.
+    b->SetPlayer(false);
+    std::filesystem::remove(component.dir.file("tlwbtn.js"));
     const std::string page = WritePreviewPage(*b.p, Scratch());
     ASSERT_EQ(page, Scratch() + "/preview.htm");
     const std::string bytes = ReadFileBytes(page);
@@ -86,12 +89,28 @@ TEST_F(Preview, PageHoldsTheAppletWithoutCodebaseAndTheFilesLieNextToIt) {
     EXPECT_EQ(b->GetDescriptionEntry("PreviewPath"), "file:///published/");
 }
 
-TEST_F(Preview, ScriptPlayerInTheProgramFolderIsCopiedAndLoadedAfterTheTitle) {
+TEST_F(Preview, ScriptPlayerInTheProgramFolderIsCopiedAndLoadedOnce) {
     WriteFileBytes(component.dir.file("tlwbtn.js"), "// player");
+    // A design without the player still plays in the preview: the page loads it after the
+    // title.
+    b->SetPlayer(false);
     const std::string page = WritePreviewPage(*b.p, Scratch());
     const std::string head = "<HTML>\r\n<HEAD>\r\n<TITLE>Preview</TITLE>\r\n"
                              "<script src=\"tlwbtn.js\"></script>\r\n<BODY>\r\n<applet ";
-    EXPECT_EQ(ReadFileBytes(page).substr(0, head.size()), head);
+    std::string bytes = ReadFileBytes(page);
+    EXPECT_EQ(bytes.substr(0, head.size()), head);
+    EXPECT_EQ(ReadFileBytes(Scratch() + "/tlwbtn.js"), "// player");
+    EXPECT_EQ(bytes.find("tlwbtn.js"), bytes.rfind("tlwbtn.js"));
+
+    // One that plays in current browsers loads it itself, after the applet element, from the
+    // page's folder whatever its preview path.
+    std::filesystem::remove(Scratch() + "/tlwbtn.js");
+    b->SetPlayer(true);
+    WritePreviewPage(*b.p, Scratch());
+    bytes = ReadFileBytes(page);
+    EXPECT_EQ(bytes.find("<script"),
+              bytes.find("</applet>\r\n<script src=\"tlwbtn.js\"></script>\r\n") + 11);
+    EXPECT_EQ(bytes.find("tlwbtn.js"), bytes.rfind("tlwbtn.js"));
     EXPECT_EQ(ReadFileBytes(Scratch() + "/tlwbtn.js"), "// player");
 }
 

@@ -119,6 +119,8 @@ TEST_F(ModuleTest, EveryMemberAnswersByDispidAndByName) {
               VARIANT_TRUE);
     EXPECT_EQ(ReadFileBytes(site.file("tlwbtn.class")),
               ReadFileBytes(ProgramDir() + "/tlwbtn.class"));
+    // A fresh design plays in current browsers, so the player went along.
+    EXPECT_EQ(ReadFileBytes(site.file("tlwbtn.js")), ReadFileBytes(ProgramDir() + "/tlwbtn.js"));
 
     COleDispatchDriver r;
     ASSERT_EQ(r.CreateDispatch("TesseraServer.Brisko"), S_OK);
@@ -137,6 +139,13 @@ TEST_F(ModuleTest, EveryMemberAnswersByDispidAndByName) {
               r.CallMethod("GetHTMLBody", VT_BSTR, int16_t(0), int16_t(0)).value.bstrVal);
     EXPECT_EQ(r.CallMethod(17, VT_I2).value.iVal, 1);
     EXPECT_EQ(r.CallMethod(18, VT_BSTR, int16_t(0)).value.bstrVal, "cursor");
+    ASSERT_EQ(r.GetProperty("player", VT_BOOL, &v), S_OK);
+    EXPECT_EQ(v.boolVal, VARIANT_TRUE);
+    EXPECT_EQ(r.CallMethod(21, VT_I2).value.iVal, 2);
+    EXPECT_EQ(r.CallMethod(22, VT_BSTR, int16_t(1)).value.bstrVal, "tlwbtn.js");
+    ASSERT_EQ(r.SetProperty(29, tb::VariantBool(false)), S_OK);
+    ASSERT_EQ(r.GetProperty(29, VT_BOOL, &v), S_OK);
+    EXPECT_EQ(v.boolVal, VARIANT_FALSE);
     EXPECT_EQ(r.CallMethod(21, VT_I2).value.iVal, 1);
     EXPECT_EQ(r.CallMethod(22, VT_BSTR, int16_t(0)).value.bstrVal, "tlwbtn.class");
     EXPECT_EQ(r.CallMethod(23, VT_BSTR, int16_t(0)).value.bstrVal, ProgramDir() + "/");

@@ -255,6 +255,28 @@ bool IsLink(const std::string& path) {
 
 } // namespace
 
+TEST(GatherFiles, TheScriptPlayerGoesAlongOnlyWhenTheDesignLoadsIt) {
+    for (const auto mode : {tb::GatherMode::PointAtCopies, tb::GatherMode::CopyOnly}) {
+        Folders f;
+        WriteFileBytes(f.component + "tlwbtn.class", "CAFEBABE");
+        WriteFileBytes(f.component + "tlwbtn.js", "PLAYER");
+        CAppletParameters applet;
+        applet.GatherFiles(f.dest, mode, f.component, nullptr);
+        EXPECT_FALSE(std::filesystem::exists(f.dest + "tlwbtn.js"));
+
+        // An older copy is replaced, as the class file is.
+        WriteFileBytes(f.dest + "tlwbtn.js", "OLD");
+        applet.m_bPlayer = 1;
+        EXPECT_TRUE(applet.GatherFiles(f.dest, mode, f.component, nullptr).empty());
+        EXPECT_EQ(ReadFileBytes(f.dest + "tlwbtn.js"), "PLAYER");
+        EXPECT_EQ(ReadFileBytes(f.dest + "tlwbtn.class"), "CAFEBABE");
+
+        // A program folder without the player is no failure: the page just does not play.
+        std::filesystem::remove(f.component + "tlwbtn.js");
+        EXPECT_TRUE(applet.GatherFiles(f.dest, mode, f.component, nullptr).empty());
+    }
+}
+
 TEST(GatherCopies, ALinkInTheDestinationIsReplacedNeverFollowed) {
     Folders f;
     WriteFileBytes(f.root.file("secret.txt"), "SECRET");

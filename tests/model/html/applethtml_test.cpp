@@ -256,6 +256,29 @@ TEST(AppletHtml, FileReferencesAndCodebaseByMode) {
               applet.GetHTML(&widget, tb::HtmlMode::BareNames));
 }
 
+TEST(AppletHtml, PlayerLineFollowsTheElementAndLoadsFromItsCodebase) {
+    CAppletParameters applet;
+    applet.m_strWebPath = "http://example.com/a\"b/";
+    AddButton(applet, {0, 0, 10, 10});
+    CFakeWidget widget;
+    widget.m_strPreviewPath = "file:///p/";
+    const std::pair<tb::HtmlMode, std::string> kModes[] = {
+        {tb::HtmlMode::Preview, "file:///p/"},
+        {tb::HtmlMode::Publish, "http://example.com/a&quot;b/"},
+        {tb::HtmlMode::BareNames, ""},
+    };
+    for (const auto& [mode, prefix] : kModes) {
+        applet.m_bPlayer = 0;
+        const std::string off = applet.GetHTML(&widget, mode);
+        EXPECT_TRUE(off.ends_with("</applet>\r\n"));
+        EXPECT_EQ(off.find("<script"), std::string::npos);
+        // On, the same element with one line more.
+        applet.m_bPlayer = 1;
+        EXPECT_EQ(applet.GetHTML(&widget, mode),
+                  off + "<script src=\"" + prefix + "tlwbtn.js\"></script>\r\n");
+    }
+}
+
 TEST(AppletHtml, ResourceListIsRebuiltBeforeAnythingIsWritten) {
     CAppletParameters applet;
     applet.m_strBackImage = "gone.gif";

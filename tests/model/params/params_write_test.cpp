@@ -54,6 +54,38 @@ TEST(WriteParameters, OneNewButtonGivesTheFullHandWrittenSet) {
     EXPECT_EQ(numbering.m_subMenus, (std::vector<int>{1, 2}));
 }
 
+TEST(WriteParameters, PlayerKeyIsStoredOnlyWhileOnAndReadsAsTheCLibraryDoes) {
+    CAppletParameters applet;
+    applet.AddButton(std::make_unique<CDrawRect>(CRect{10, 20, 110, 50}));
+    // A design from a file without the key keeps exactly its set.
+    CParameterMap map;
+    applet.WriteParameters(map);
+    EXPECT_EQ(map.Values(), kOneNewButton);
+    applet.ReadParameters(map, "/f/");
+    EXPECT_EQ(applet.m_bPlayer, 0);
+    CParameterMap again;
+    applet.WriteParameters(again);
+    std::map<std::string, std::string> plain = kOneNewButton;
+    plain["MStyle-0"] = "0,0,0,0,10,20,100,30,5,6,0,0,0,top-level,1"; // read buttons' name
+    EXPECT_EQ(again.Values(), plain);
+
+    const std::pair<const char*, int> kValues[] = {{"1", 1}, {" 2x", 1}, {"-1", 1}, {"0", 0},
+                                                   {"", 0},  {"on", 0},  {"00", 0}};
+    for (const auto& [value, bOn] : kValues) {
+        CParameterMap stored = map;
+        stored.Set("Player", value);
+        CAppletParameters read;
+        read.ReadParameters(stored, "/f/");
+        EXPECT_EQ(read.m_bPlayer, bOn) << value;
+        CParameterMap written;
+        read.WriteParameters(written);
+        std::map<std::string, std::string> expected = plain;
+        if (bOn)
+            expected["Player"] = "1";
+        EXPECT_EQ(written.Values(), expected) << value;
+    }
+}
+
 TEST(WriteParameters, InvertedRectangleIsStoredNormalised) {
     CAppletParameters applet;
     applet.AddButton(std::make_unique<CDrawRect>(CRect{110, 50, 10, 20}));
