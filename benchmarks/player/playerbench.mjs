@@ -22,7 +22,7 @@ const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'tlwbtn-bench-'));
 const tessera = new Tessera(env.programDir);
 let html;
 try {
-    execFileSync(env.makeDesigns, [folder]);
+    execFileSync(env.makeDesigns, [folder, env.programDir]);
     html = tessera.run('html', path.join(folder, 'hundred.tsq'), '--mode', '2').toString('latin1');
 } finally {
     tessera.close();

@@ -1,6 +1,7 @@
 // Writes the widget files the browser tests of tlwbtn.js play, with the model API and the
-// component's own writer, together with the images and sounds they refer to:
-//   makeplayerdesigns OUTPUT-FOLDER
+// component's own writer, together with the images and sounds they refer to, and the
+// designer's preview pages of two of them with the program folder's files:
+//   makeplayerdesigns OUTPUT-FOLDER PROGRAM-FOLDER
 // Designs named "faces*" and "applet*" carry no text, so that the player's canvas can be
 // compared with the designer's painting pixel for pixel.
 
@@ -14,6 +15,7 @@
 
 #include "component/brisko.h"
 #include "component/componentstate.h"
+#include "component/preview.h"
 #include "model/drawrect.h"
 #include "model/marquel.h"
 #include "model/marquelitem.h"
@@ -320,11 +322,26 @@ void BuildHundred(CAppletParameters& a) {
     }
 }
 
+// The preview the designer writes for design `name` read back from its file, into
+// preview-NAME-on and preview-NAME-off, with the design's player switch on and off.
+bool WritePreviews(const std::string& folder, const std::string& name) {
+    for (const bool bOn : {true, false}) {
+        auto pWidget = NewWidget(0, 0);
+        if (!pWidget->ReadConfigFile(folder + "/" + name + ".tsq"))
+            return false;
+        pWidget->SetPlayer(bOn);
+        const std::string dir = folder + "/preview-" + name + (bOn ? "-on" : "-off");
+        if (tb::WritePreviewPage(*pWidget, dir).empty())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: makeplayerdesigns OUTPUT-FOLDER\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: makeplayerdesigns OUTPUT-FOLDER PROGRAM-FOLDER\n");
         return 1;
     }
     const std::string folder = argv[1];
@@ -355,6 +372,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("%s\n", path.c_str());
+    }
+    tb::SetComponentFolder(argv[2]);
+    for (const char* name : {"faces", "media"}) {
+        if (!WritePreviews(folder, name)) {
+            std::fprintf(stderr, "makeplayerdesigns: cannot write the previews of %s\n", name);
+            return 1;
+        }
     }
     return 0;
 }

@@ -15,7 +15,7 @@ fs.mkdirSync(rendersDir(), { recursive: true });
 
 const tessera = new Tessera(env.programDir);
 try {
-    const designs = execFileSync(env.makeDesigns, [designsDir()]).toString().trim().split('\n');
+    const designs = execFileSync(env.makeDesigns, [designsDir(), env.programDir]).toString().trim().split('\n');
     for (const file of designs) {
         const name = path.basename(file, '.tsq');
         fs.writeFileSync(path.join(designsDir(), name + '.html'), tessera.run('html', file, '--mode', '2'));
