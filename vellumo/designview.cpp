@@ -11,6 +11,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <utility>
 
 #include "platform/ui/qt/qtstring.h"
 #include "vellumo/pagetext.h"
@@ -171,6 +172,15 @@ void CDesignView::RunPlayer() {
 void CDesignView::DeliverEvents(const QStringList& events) {
     if (!m_bReady)
         return;
+    // Handlers call into the page again, and a call nested in a waiting one can stall both
+    // until they time out (the more so while the player starts in a new world): they wait.
+    if (m_nBusy > 0) {
+        for (const QString& event : events) {
+            if (!m_deferredEvents.contains(event))
+                m_deferredEvents << event;
+        }
+        return;
+    }
     if (events.contains(QStringLiteral("player")))
         RunPlayer();
     if (m_fnEvents)
@@ -202,6 +212,9 @@ QVariant CDesignView::Call(const QString& script) {
         state->loop = nullptr;
     }
     --m_nBusy;
+    if (m_nBusy == 0 && !m_deferredEvents.isEmpty()) {
+        QTimer::singleShot(0, this, [this] { DeliverEvents(std::exchange(m_deferredEvents, {})); });
+    }
     return state->result;
 }
 

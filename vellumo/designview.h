@@ -80,6 +80,8 @@ private:
     bool m_bReady = false;
     unsigned m_nLoads = 0;
     int m_nBusy = 0;
+    // Events that arrived while a call waited for the engine, delivered once it has returned.
+    QStringList m_deferredEvents;
     int m_nPlayerWorld = 0;
     std::function<void(const QStringList&)> m_fnEvents;
     std::function<void()> m_fnReady;
