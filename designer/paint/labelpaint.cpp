@@ -50,6 +50,14 @@ LabelLayout PlaceLabel(CSurface& surface, const CRect& rect, const std::string& 
     return layout;
 }
 
+CSize MeasureLabelText(CSurface& surface, const std::string& text, const CMarquelState& state) {
+    surface.SelectFont(LabelFont(state));
+    CRect measured{0, 0, 0, 0};
+    surface.DrawText(text, measured, DT_CALCRECT);
+    measured.NormalizeRect();
+    return {measured.Width(), measured.Height()};
+}
+
 void DrawLabel(CSurface& surface, const CRect& rect, const std::string& text,
                const CMarquelState& state, int borderThick) {
     surface.SelectFont(LabelFont(state));

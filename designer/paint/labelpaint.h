@@ -24,6 +24,10 @@ struct LabelLayout {
 LabelLayout PlaceLabel(CSurface& surface, const CRect& rect, const std::string& text,
                        const CMarquelState& state, int borderThick);
 
+// The size of the text in the state's font, measured as the label is: multi-line, no
+// wrapping. Leaves that font selected.
+CSize MeasureLabelText(CSurface& surface, const std::string& text, const CMarquelState& state);
+
 // Selects the label font and draws the text transparently in the state's font colour.
 void DrawLabel(CSurface& surface, const CRect& rect, const std::string& text,
                const CMarquelState& state, int borderThick);

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "designer/core/windowplacement.h"
+#include "designer/ui/designerhelp.h"
 #include "designer/ui/drawview.h"
 #include "designer/ui/menupropertysheet.h"
 #include "designer/ui/previewwnd.h"
@@ -16,10 +19,29 @@
 
 namespace tb {
 
+namespace {
+
+// A "Help" button in the sheet's tab row: the help of the page in front.
+void AddHelpButton(CPropertySheet& sheet) {
+    auto* pHelp = new QToolButton(&sheet);
+    pHelp->setText(QObject::tr("Help"));
+    pHelp->setIcon(sheet.style()->standardIcon(QStyle::SP_DialogHelpButton));
+    pHelp->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    pHelp->setAutoRaise(true);
+    pHelp->setToolTip(QObject::tr("Help on this page (F1)"));
+    QObject::connect(pHelp, &QToolButton::clicked, &sheet,
+                     [&sheet] { ShowDesignerHelp(HelpTemplateAround(&sheet)); });
+    sheet.setCornerWidget(pHelp, Qt::TopRightCorner);
+}
+
+} // namespace
+
 CDesignerDialog::CDesignerDialog(CAppletParameters& params, CBrisko* pWidget,
                                  std::string strScratchFolder, QWidget* pParent)
     : QDialog(pParent), m_params(params) {
     setWindowTitle(QStringLiteral("Button Properties"));
+    SetHelpTemplate(*this, IDD_BUTTON_PROPERTIES);
+    InstallHelpKey(*this);
 
     // 1. The design window first: the sheets' pages work on what it shows.
     m_pDesignWnd = new CPreviewWnd(params, pWidget, *this, std::move(strScratchFolder), this);
@@ -36,17 +58,25 @@ CDesignerDialog::CDesignerDialog(CAppletParameters& params, CBrisko* pWidget,
     m_pDesignWnd->ShowAtStoredPlace();
 }
 
-CDesignerDialog::~CDesignerDialog() = default;
+CDesignerDialog::~CDesignerDialog() {
+    // The pages store as they go, while this dialog is still whole.
+    delete m_pSheets;
+    m_pSheets = nullptr;
+}
 
 void CDesignerDialog::CreateSheets() {
     m_pSheets = new QStackedWidget(this);
     m_pMenuSheet = new CMenuPropertySheet(m_pSheets);
+    m_pMenuSheet->AddStandardPages(&m_pDesignWnd->View());
     m_pAppletSheet = new CAppletPropertySheet(m_pSheets);
+    AddHelpButton(*m_pMenuSheet);
+    AddHelpButton(*m_pAppletSheet);
     m_pSheets->addWidget(m_pMenuSheet);
     m_pSheets->addWidget(m_pAppletSheet);
     m_pSheets->setCurrentWidget(m_pAppletSheet);
     m_pAppletSheet->SetActivePage(CAppletPropertySheet::pageParameters);
-    // The page in front is the state the canvas paints the buttons in.
+    // The page in front is the state the canvas paints the buttons in: the whole canvas
+    // repaints when it changes (also for pages that do not repaint it themselves).
     connect(m_pMenuSheet, &CPropertySheet::PageActivated, this, [this] {
         if (m_pDesignWnd)
             m_pDesignWnd->View().Core().Update(UpdateHint::All);
@@ -85,14 +115,7 @@ void CDesignerDialog::EditLabelBox(LabelBox box) {
     // The keyboard leaves the canvas for the dialog: the user is about to type.
     raise();
     activateWindow();
-    CPropertyPage* pLabelPage = m_pMenuSheet->Page(pageLabel);
-    if (!pLabelPage)
-        return;
-    m_pMenuSheet->SetActivePage(pageLabel);
-    // Which box gets the text selected is the page's to say once it has its boxes; until
-    // then the page as a whole takes the keyboard.
-    (void)box;
-    pLabelPage->setFocus(Qt::OtherFocusReason);
+    m_pMenuSheet->EditLabelBox(box);
 }
 
 void CDesignerDialog::ReloadAppletParametersPage() {

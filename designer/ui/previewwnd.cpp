@@ -11,6 +11,7 @@
 #include "designer/core/editcommands.h"
 #include "designer/ui/buttonclipboardqt.h"
 #include "designer/ui/commandactions.h"
+#include "designer/ui/designerhelp.h"
 #include "designer/ui/designericons.h"
 #include "designer/ui/drawview.h"
 #include "designer/ui/palettewnd.h"
@@ -35,6 +36,7 @@ CPreviewWnd::CPreviewWnd(CAppletParameters& params, CBrisko* pWidget, IDesignerS
 
     CCommandTable& table = m_pView->Core().Commands();
     table.SetAction(ID_PREVIEW, [this] { Preview(ID_PREVIEW); });
+    table.SetAction(ID_HELP_FINDER, [] { ShowDesignerHelpIndex(); });
     m_pActions = new CCommandActions(table, this);
     connect(m_pActions, &CCommandActions::CommandRun, this, &CPreviewWnd::UpdateCommandStates);
     connect(m_pClipboard, &CButtonClipboardQt::Changed, this, &CPreviewWnd::UpdateCommandStates);

@@ -68,7 +68,11 @@ QStringList MenuEntries(QMenu& menu) {
 
 TEST_F(Windows, DialogHoldsTheAppletSheetWithItsTwoPagesAndNoButtons) {
     EXPECT_EQ(dialog().windowTitle(), "Button Properties");
-    EXPECT_TRUE(dialog().findChildren<QPushButton*>().isEmpty());
+    // No OK or Cancel: the pages' own buttons are all there is.
+    for (QPushButton* pButton : dialog().findChildren<QPushButton*>()) {
+        EXPECT_NE(pButton->text(), "OK");
+        EXPECT_NE(pButton->text(), "Cancel");
+    }
     EXPECT_TRUE(dialog().findChildren<QDialogButtonBox*>().isEmpty());
     CAppletPropertySheet& sheet = dialog().AppletSheet();
     EXPECT_TRUE(sheet.isVisible());
@@ -77,7 +81,7 @@ TEST_F(Windows, DialogHoldsTheAppletSheetWithItsTwoPagesAndNoButtons) {
     EXPECT_EQ(sheet.tabText(0), "Applet Parameters");
     EXPECT_EQ(sheet.tabText(1), "Applet More");
     EXPECT_EQ(sheet.ActivePageIndex(), 0);
-    EXPECT_EQ(dialog().MenuSheet().count(), 0);
+    EXPECT_EQ(dialog().MenuSheet().count(), 5);
     // The sheet fits, and the dialog fits the sheet.
     EXPECT_GE(sheet.width(), sheet.minimumSizeHint().width());
     EXPECT_TRUE(dialog().geometry().contains(sheet.mapTo(&dialog(), sheet.rect().bottomRight())));
@@ -151,10 +155,10 @@ TEST_F(Windows, PaletteShowsEveryCommandButtonInOrderWithIconTooltipAndPrompt) {
         EXPECT_FALSE(pAction->icon().isNull()) << layout[i];
         EXPECT_EQ(pAction->toolTip().toStdString(), pCommand->Tooltip()) << layout[i];
         EXPECT_EQ(pAction->statusTip().toStdString(), pCommand->Prompt()) << layout[i];
-        // With nothing selected, copied or done yet, only the tools and the preview can run;
-        // the rest are there, disabled.
-        const bool bWorks =
-            layout[i] == ID_TOOL_SELECT || layout[i] == ID_TOOL_BUTTON || layout[i] == ID_PREVIEW;
+        // With nothing selected, copied or done yet, only the tools, the preview and the help
+        // can run; the rest are there, disabled.
+        const bool bWorks = layout[i] == ID_TOOL_SELECT || layout[i] == ID_TOOL_BUTTON ||
+                            layout[i] == ID_PREVIEW || layout[i] == ID_HELP_FINDER;
         EXPECT_EQ(pAction->isEnabled(), bWorks) << layout[i];
         // Every button is shown: nothing hides in an overflow menu.
         QWidget* pButton = palette().ToolBar().widgetForAction(pAction);
@@ -210,7 +214,7 @@ TEST_F(Windows, MenuSheetPagesFollowThePageProtocolAndSetTheCanvasState) {
     std::vector<CountingPage*> pages;
     for (const char* title : {"Label", "Normal", "Mouse Over", "Clicked", "Hint "}) {
         pages.push_back(new CountingPage(title));
-        sheet.AddPage(pages.back());
+        sheet.ReplacePage(int(pages.size()) - 1, pages.back());
     }
     EXPECT_EQ(view().Core().CurrentDrawState(), pageLabel);
     QTest::mouseClick(&view(), Qt::LeftButton, {}, {30, 60});

@@ -1,8 +1,9 @@
 // Pictures of the designer for people to look at: a three-button design with one button
 // selected, the palette, and the dialog with the applet's sheet, each as its own PNG and all
 // three together as they stand on a desktop; the context menu over the design window with the
-// palette's states after a selection, and again after spacing, a Ctrl+drag copy and an undo.
-// Written into the build's screenshots folder.
+// palette's states after a selection, and again after spacing, a Ctrl+drag copy and an undo;
+// the five pages of a selected button, the font, image and audio dialogs and the help
+// window. Written into the build's screenshots folder.
 
 #include "tests/designer/ui/designerfixture.h"
 
@@ -10,7 +11,11 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "designer/core/menupagevalues.h"
 #include "designer/core/undosnapshot.h"
+#include "designer/ui/dlgfont.h"
+#include "designer/ui/dlgmediafiles.h"
+#include "designer/ui/menupropertysheet.h"
 #include "model/ui/appletpropertysheet.h"
 #include "tests/support/screenshot.h"
 
@@ -54,6 +59,14 @@ QImage DesktopWithContextMenu(CPreviewWnd& window, CPaletteWnd& palette, CDrawVi
     painter.drawImage(menuAt, menuShot);
     painter.end();
     return desktop;
+}
+
+// The same picture under the name its help page shows it by (scripts/update-help-pictures.sh
+// copies these into the help folder's sources).
+void SaveWithHelpCopy(const QImage& image, const char* name, const char* helpName) {
+    QDir().mkpath(ShotPath("help"));
+    EXPECT_TRUE(image.save(ShotPath(name)));
+    EXPECT_TRUE(image.save(ShotPath("help/") + QLatin1String(helpName)));
 }
 
 } // namespace
@@ -125,4 +138,84 @@ TEST_F(DesignerFixture, ScreenshotsAfterSpacingACtrlDragAndAnUndo) {
         DesktopWithContextMenu(designWindow(), palette(), view(), QPoint(40, 100));
     ASSERT_FALSE(desktop.isNull());
     EXPECT_TRUE(desktop.save(ShotPath("designer-after-editing.png")));
+}
+
+namespace {
+
+// A small button picture, as a user's image file would be.
+std::string WriteButtonImage(const TempDir& folder, const char* name, QColor top, QColor bottom) {
+    QImage image(96, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(0, 0, 0, 32);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    painter.setBrush(gradient);
+    painter.setPen(bottom.darker(140));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, 95, 31), 8, 8);
+    painter.end();
+    const std::string path = folder.file(name);
+    image.save(QString::fromStdString(path));
+    return path;
+}
+
+} // namespace
+
+TEST_F(DesignerFixture, ScreenshotsOfTheButtonPagesAndTheirDialogs) {
+    CDrawRect* pNews = button(1);
+    CMarquelItem& item = *pNews->menu->m_items.front();
+    item.m_strUrl = "news.htm";
+    item.m_strTarget = "_self";
+    item.m_strDescription = "What is new on the site";
+    item.m_pSubMenu->m_items.front()->m_strLabel = "Latest news";
+    item.m_pSubMenu->m_items.front()->m_bVisible = 1;
+    QTest::mouseClick(&view(), Qt::LeftButton, {}, {160, 60});
+    ASSERT_EQ(applet().m_selection.size(), 1u);
+    ASSERT_TRUE(dialog().IsMenuSheetShown());
+
+    const char* const shots[] = {"menu-label.png", "menu-normal.png", "menu-mouseover.png",
+                                 "menu-clicked.png", "menu-hint.png"};
+    const char* const helpShots[] = {"dmenu.png", "dnormal.png", "dmouseover.png", "dclick.png",
+                                     "dhint.png"};
+    for (int i = 0; i < 5; ++i) {
+        dialog().MenuSheet().SetActivePage(i);
+        QCoreApplication::processEvents();
+        SaveWithHelpCopy(Framed(dialog()), shots[i], helpShots[i]);
+    }
+    // The designer as it stands while a button is edited.
+    dialog().MenuSheet().SetActivePage(pageLabel);
+    QCoreApplication::processEvents();
+    const QImage dialogShot = Framed(dialog());
+    const QImage windowShot = Framed(designWindow());
+    const int nGap = 16;
+    QImage desktop(dialogShot.width() + windowShot.width() + 3 * nGap,
+                   std::max(dialogShot.height(), windowShot.height()) + 2 * nGap,
+                   QImage::Format_RGB32);
+    desktop.fill(QColor(0xd8, 0xdd, 0xe3));
+    QPainter painter(&desktop);
+    painter.drawImage(nGap, nGap, dialogShot);
+    painter.drawImage(2 * nGap + dialogShot.width(), nGap, windowShot);
+    painter.end();
+    SaveWithHelpCopy(desktop, "designer-button.png", "designer-button.png");
+
+    CDlgFont font(LoadFont(pNews->menu->m_states[CMarquel::stateNormal]));
+    font.show();
+    SaveWithHelpCopy(Framed(font), "dialog-font.png", "dfont.png");
+
+    TempDir site;
+    std::vector<CMediaFile> images{
+        {WriteButtonImage(site, "news.png", QColor(0x6a, 0x8c, 0xc8), QColor(0x2a, 0x4c, 0x88)),
+         ""},
+        {WriteButtonImage(site, "news-over.png", QColor(0xf0, 0xc0, 0x60),
+                          QColor(0xb0, 0x70, 0x10)),
+         ""},
+        {"", ""}};
+    CDlgMediaFiles imageDialog(MediaKind::Images, images);
+    imageDialog.show();
+    SaveWithHelpCopy(Framed(imageDialog), "dialog-image.png", "dimage.png");
+
+    CDlgMediaFiles audioDialog(MediaKind::Sounds, {{site.file("news-over.au"), ""}, {"", ""}});
+    audioDialog.show();
+    SaveWithHelpCopy(Framed(audioDialog), "dialog-audio.png", "daudio.png");
 }
