@@ -69,6 +69,7 @@ void CDesignerDialog::CreateSheets() {
     m_pMenuSheet = new CMenuPropertySheet(m_pSheets);
     m_pMenuSheet->AddStandardPages(&m_pDesignWnd->View());
     m_pAppletSheet = new CAppletPropertySheet(m_pSheets);
+    SetPageHelpTemplates(*m_pAppletSheet, {IDD_APPLET_PARAMETERS, IDD_APPLET_MORE});
     AddHelpButton(*m_pMenuSheet);
     AddHelpButton(*m_pAppletSheet);
     m_pSheets->addWidget(m_pMenuSheet);

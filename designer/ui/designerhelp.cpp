@@ -15,6 +15,7 @@ namespace tb {
 namespace {
 
 constexpr char kTemplateProperty[] = "helpTemplate";
+constexpr char kPageTemplatesProperty[] = "helpPageTemplates";
 
 struct CHelpTopic {
     unsigned nTemplate;
@@ -64,6 +65,13 @@ void SetHelpTemplate(QWidget& widget, unsigned nTemplate) {
     widget.setProperty(kTemplateProperty, nTemplate);
 }
 
+void SetPageHelpTemplates(QWidget& sheet, std::initializer_list<unsigned> templates) {
+    QVariantList list;
+    for (unsigned nTemplate : templates)
+        list.append(nTemplate);
+    sheet.setProperty(kPageTemplatesProperty, list);
+}
+
 unsigned HelpTemplateAround(const QWidget* pWidget) {
     for (const QWidget* p = pWidget; p; p = p->parentWidget()) {
         const QVariant value = p->property(kTemplateProperty);
@@ -73,6 +81,9 @@ unsigned HelpTemplateAround(const QWidget* pWidget) {
             if (const CPropertyPage* pPage = pSheet->ActivePage();
                 pPage && pPage->property(kTemplateProperty).isValid())
                 return pPage->property(kTemplateProperty).toUInt();
+            const QVariantList byPlace = pSheet->property(kPageTemplatesProperty).toList();
+            if (const int nPage = pSheet->ActivePageIndex(); nPage >= 0 && nPage < byPlace.size())
+                return byPlace[nPage].toUInt();
         }
     }
     return 0;

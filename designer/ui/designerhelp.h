@@ -2,6 +2,7 @@
 // The designer's help: which page of the help folder belongs to which dialog template, and
 // the one lookup every page and dialog of the designer uses for F1 and its "Help" button.
 
+#include <initializer_list>
 #include <string_view>
 
 class QWidget;
@@ -41,6 +42,9 @@ bool ShowDesignerHelpIndex();
 // Gives a page or dialog its template: F1 anywhere inside it, and its "Help" button, open
 // that template's page.
 void SetHelpTemplate(QWidget& widget, unsigned nTemplate);
+// Gives the pages of a sheet their templates by place, so that a page put in later in the
+// place of another answers with the same help.
+void SetPageHelpTemplates(QWidget& sheet, std::initializer_list<unsigned> templates);
 // The template of the nearest widget around pWidget that has one; a property sheet answers
 // for the page it shows. 0 when none has.
 unsigned HelpTemplateAround(const QWidget* pWidget);

@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/ui/qt/qtstring.h"
 #include "platform/ui/uiservices.h"
@@ -110,9 +111,10 @@ CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window), m_pBrowser(new QTextB
         setWindowTitle(title.isEmpty() ? tr("Help") : title);
     });
 
-    // A reading width for the pages: about 80 characters, most of the screen's height.
+    // A reading width for the pages, wide enough for a dialog's picture beside the scroll
+    // bar: about 110 characters, most of the screen's height.
     const QFontMetrics metrics(m_pBrowser->font());
-    QSize size(metrics.averageCharWidth() * 86, metrics.height() * 40);
+    QSize size(std::max(metrics.averageCharWidth() * 110, 700), metrics.height() * 40);
     if (const QScreen* pScreen = QGuiApplication::primaryScreen())
         size = size.boundedTo(pScreen->availableSize() * 9 / 10);
     resize(size);

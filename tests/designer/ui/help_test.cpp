@@ -138,10 +138,19 @@ TEST_F(Help, F1AndTheHelpButtonsOpenThePageOfWhereTheUserIs) {
     QTest::mouseClick(pHelp, Qt::LeftButton);
     EXPECT_EQ(ShownPage(), "dhint.htm");
 
-    // The applet's sheet and the dialog itself.
+    // The applet's sheet, page by page, also when a page is put in later in another's place.
     dialog().ShowAppletSheet();
     PressF1(dialog().AppletSheet());
     EXPECT_EQ(ShownPage(), "dapplet.htm");
+    dialog().AppletSheet().SetActivePage(CAppletPropertySheet::pageMore);
+    PressF1(*dialog().AppletSheet().ActivePage());
+    EXPECT_EQ(ShownPage(), "dmore.htm");
+    dialog().AppletSheet().ReplacePage(CAppletPropertySheet::pageMore,
+                                       new CPropertyPage("Applet More"));
+    dialog().AppletSheet().SetActivePage(CAppletPropertySheet::pageParameters);
+    dialog().AppletSheet().SetActivePage(CAppletPropertySheet::pageMore);
+    PressF1(*dialog().AppletSheet().ActivePage());
+    EXPECT_EQ(ShownPage(), "dmore.htm");
 
     // The font dialog's Help button, while the dialog is open.
     OnNextModal<CDlgFont>([](CDlgFont& font) {

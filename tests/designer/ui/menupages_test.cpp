@@ -419,6 +419,19 @@ TEST_F(MenuPages, HintPageEditsTheHintBoxTheSameInEveryState) {
     EXPECT_EQ(ui.pending(), 0u);
 }
 
+TEST_F(MenuPages, TheLastChangeIsStoredWhenThePageIsLeftOrTheDesignerCloses) {
+    SelectButton(1);
+    CDlgHint& page = HintPage();
+    page.DisplayBox().setChecked(true);
+    EXPECT_EQ(hint(1).m_items.front()->m_bVisible, 0);
+    sheet().SetActivePage(pageLabel);
+    EXPECT_EQ(hint(1).m_items.front()->m_bVisible, 1);
+
+    HintPage().DisplayBox().setChecked(false);
+    dialog().close();
+    EXPECT_EQ(hint(1).m_items.front()->m_bVisible, 0);
+}
+
 TEST_F(MenuPages, AutoSizeFitsTheTextInTheCanvasFontOrGivesTenByTen) {
     SelectButton(0);
     CDlgHint& page = HintPage();

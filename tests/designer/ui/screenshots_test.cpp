@@ -13,10 +13,12 @@
 
 #include "designer/core/menupagevalues.h"
 #include "designer/core/undosnapshot.h"
+#include "designer/ui/designerhelp.h"
 #include "designer/ui/dlgfont.h"
 #include "designer/ui/dlgmediafiles.h"
 #include "designer/ui/menupropertysheet.h"
 #include "model/ui/appletpropertysheet.h"
+#include "platform/ui/qt/helpwindow.h"
 #include "tests/support/screenshot.h"
 
 using namespace tb;
@@ -218,4 +220,18 @@ TEST_F(DesignerFixture, ScreenshotsOfTheButtonPagesAndTheirDialogs) {
     CDlgMediaFiles audioDialog(MediaKind::Sounds, {{site.file("news-over.au"), ""}, {"", ""}});
     audioDialog.show();
     SaveWithHelpCopy(Framed(audioDialog), "dialog-audio.png", "daudio.png");
+}
+
+TEST_F(DesignerFixture, ScreenshotOfTheHelpWindow) {
+    SetHelpFolder(ProgramDir() + "/TesseraBrisko.help");
+    ASSERT_TRUE(ShowDesignerHelp(IDD_LABEL));
+    CHelpWindow* pWindow = CHelpWindow::Existing();
+    ASSERT_NE(pWindow, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Framed(*pWindow).save(ShotPath("help-window.png")));
+    pWindow->IndexAction().trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Framed(*pWindow).save(ShotPath("help-index.png")));
+    pWindow->close();
+    SetHelpFolder("");
 }
