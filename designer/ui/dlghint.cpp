@@ -24,18 +24,6 @@ namespace {
 constexpr int kMaxPixels = 1200;
 constexpr int kMaxDistance = 1000;
 
-int AlignmentIndex(int nValue) {
-    return nValue == 1 || nValue == 2 ? nValue : 0;
-}
-
-QGroupBox* Group(const QString& title, QWidget* pContent, QWidget* pParent) {
-    auto* pGroup = new QGroupBox(title, pParent);
-    auto* pLayout = new QVBoxLayout(pGroup);
-    pContent->setParent(pGroup);
-    pLayout->addWidget(pContent);
-    return pGroup;
-}
-
 } // namespace
 
 CDlgHint::CDlgHint(CDrawView* pView, QWidget* pParent)
@@ -87,10 +75,10 @@ CDlgHint::CDlgHint(CDrawView* pView, QWidget* pParent)
     pPlaceGrid->setColumnStretch(5, 1);
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(Group(tr("Text"), pText, this), 0, 0, 1, 2);
-    pGrid->addWidget(Group(tr("Background"), m_pBackground, this), 1, 0);
-    pGrid->addWidget(Group(tr("Border"), m_pBorder, this), 1, 1);
-    pGrid->addWidget(Group(tr("Position and size"), pPlace, this), 2, 0, 1, 2);
+    pGrid->addWidget(NewGroup(tr("Text"), pText, this), 0, 0, 1, 2);
+    pGrid->addWidget(NewGroup(tr("Background"), m_pBackground, this), 1, 0);
+    pGrid->addWidget(NewGroup(tr("Border"), m_pBorder, this), 1, 1);
+    pGrid->addWidget(NewGroup(tr("Position and size"), pPlace, this), 2, 0, 1, 2);
 
     auto* pPage = new QVBoxLayout(this);
     pPage->addWidget(m_pDisplay);
@@ -114,7 +102,7 @@ void CDlgHint::LoadFrom(CDrawRect& button) {
     const CHintPageValues values = LoadHintPage(button);
     m_pDisplay->setChecked(values.bVisible);
     m_pLabel->setPlainText(ToQString(ToBoxLineEnds(values.strLabel)));
-    m_pAlign->setCurrentIndex(AlignmentIndex(values.nTextAlign));
+    ShowAlignment(*m_pAlign, values.nTextAlign);
     m_font = values.font;
     m_pBackground->SetValues(values.crBack, values.crFade, values.nBackStyle);
     m_pBorder->SetValues(values.crBorder, values.nBorderStyle);

@@ -20,12 +20,6 @@ namespace {
 
 constexpr int kMaxOffset = 500;
 
-// A list's entry for a value; values a file may hold beyond the list show as "Left", as the
-// canvas places them.
-int AlignmentIndex(int nValue) {
-    return nValue == 1 || nValue == 2 ? nValue : 0;
-}
-
 } // namespace
 
 CDlgItemState::CDlgItemState(int nState, const QString& title, unsigned nHelpTemplate,
@@ -41,16 +35,6 @@ CDlgItemState::CDlgItemState(int nState, const QString& title, unsigned nHelpTem
     m_pTextOffset->setToolTip(tr("Moves the label right (or left, below 0), -500 to 500 pixels"));
     m_pImageOffset->setToolTip(tr("Moves the image right (or left, below 0), -500 to 500 pixels"));
 
-    auto* pBackground = new QGroupBox(tr("Background"), this);
-    auto* pBackgroundLayout = new QVBoxLayout(pBackground);
-    m_pBackground->setParent(pBackground);
-    pBackgroundLayout->addWidget(m_pBackground);
-
-    auto* pBorder = new QGroupBox(tr("Border"), this);
-    auto* pBorderLayout = new QVBoxLayout(pBorder);
-    m_pBorder->setParent(pBorder);
-    pBorderLayout->addWidget(m_pBorder);
-
     auto* pText = new QGroupBox(tr("Text"), this);
     auto* pTextGrid = new QGridLayout(pText);
     AddField(*pTextGrid, 0, 0, tr("Te&xt Align: "), m_pTextAlign);
@@ -65,8 +49,8 @@ CDlgItemState::CDlgItemState(int nState, const QString& title, unsigned nHelpTem
     pImageGrid->setColumnStretch(2, 1);
 
     auto* pGrid = new QGridLayout;
-    pGrid->addWidget(pBackground, 0, 0);
-    pGrid->addWidget(pBorder, 0, 1);
+    pGrid->addWidget(NewGroup(tr("Background"), m_pBackground, this), 0, 0);
+    pGrid->addWidget(NewGroup(tr("Border"), m_pBorder, this), 0, 1);
     pGrid->addWidget(pText, 1, 0);
     pGrid->addWidget(pImage, 1, 1);
 
@@ -99,9 +83,9 @@ void CDlgItemState::LoadFrom(CDrawRect& button) {
     const CStatePageValues values = LoadStatePage(button.menu->m_states[size_t(m_nState)]);
     m_pBackground->SetValues(values.crBack, values.crFade, values.nBackStyle);
     m_pBorder->SetValues(values.crBorder, values.nBorderStyle);
-    m_pTextAlign->setCurrentIndex(AlignmentIndex(values.nTextAlign));
+    ShowAlignment(*m_pTextAlign, values.nTextAlign);
     m_pTextOffset->SetValue(values.nTextOffset);
-    m_pImageAlign->setCurrentIndex(AlignmentIndex(values.nImageAlign));
+    ShowAlignment(*m_pImageAlign, values.nImageAlign);
     m_pImageOffset->SetValue(values.nImageOffset);
     m_font = values.font;
 }

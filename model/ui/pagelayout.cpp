@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace tb {
 
@@ -17,10 +19,22 @@ void AddField(QGridLayout& grid, int nRow, int nColumn, const QString& label, QW
     grid.addWidget(pField, nRow, nColumn + 1);
 }
 
+QGroupBox* NewGroup(const QString& title, QWidget* pContent, QWidget* pParent) {
+    auto* pGroup = new QGroupBox(title, pParent);
+    auto* pLayout = new QVBoxLayout(pGroup);
+    pContent->setParent(pGroup);
+    pLayout->addWidget(pContent);
+    return pGroup;
+}
+
 QComboBox* NewAlignmentList(QWidget* pParent) {
     auto* pList = new QComboBox(pParent);
     pList->addItems({QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")});
     return pList;
+}
+
+void ShowAlignment(QComboBox& list, int nValue) {
+    list.setCurrentIndex(nValue == 1 || nValue == 2 ? nValue : 0);
 }
 
 QPlainTextEdit* NewMultiLineBox(int nLines, QWidget* pParent) {

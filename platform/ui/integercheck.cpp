@@ -13,14 +13,6 @@ constexpr char kNotAnInteger[] = "Please enter an integer.";
 constexpr char kNotAPositiveInteger[] = "Please enter a positive integer.";
 constexpr long long kBeyondInt = 1LL << 40;
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsCSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsCSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 std::string IntegerRangeMessage(int nMin, int nMax) {
@@ -28,7 +20,7 @@ std::string IntegerRangeMessage(int nMin, int nMax) {
 }
 
 IntegerCheck CheckInteger(std::string_view text, int nMin, int nMax, IntegerKind kind) {
-    const std::string_view number = Trimmed(text);
+    const std::string_view number = TrimCSpace(text);
     IntegerCheck check;
     size_t i = 0;
     bool bNegative = false;
@@ -57,7 +49,7 @@ IntegerCheck CheckInteger(std::string_view text, int nMin, int nMax, IntegerKind
 }
 
 bool IsUnfinishedInteger(std::string_view text) {
-    const std::string_view number = Trimmed(text);
+    const std::string_view number = TrimCSpace(text);
     return number.empty() || number == "+" || number == "-";
 }
 
