@@ -118,6 +118,24 @@ TEST_F(MenuPages, TypingOnTheLabelPageChangesTheButtonAtOnceAndRepaintsIt) {
     EXPECT_EQ(button(1)->bounds.left, 121);
 }
 
+TEST_F(MenuPages, TabGoesThroughTheLabelPageAsItReads) {
+    SelectButton(1);
+    CDlgMenuStyle& page = LabelPage();
+    const std::vector<QWidget*> order{
+        &page.LabelBox(),       &page.DescriptionBox(), &page.LinkBox(),    &page.TargetList(),
+        &page.XBox(),           &page.YBox(),           &page.WidthBox(),   &page.HeightBox(),
+        &page.BorderThickBox(), &page.ImageButton(),    &page.AudioButton()};
+    page.LabelBox().setFocus();
+    for (size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* pFocus = QApplication::focusWidget();
+        // A box's own line edit counts as the box.
+        if (pFocus && pFocus != order[i] && pFocus->parentWidget() == order[i])
+            pFocus = pFocus->parentWidget();
+        EXPECT_EQ(pFocus, order[i]) << i;
+    }
+}
+
 TEST_F(MenuPages, ABadNumberIsReportedOnceAndKeepsTheWholePageBack) {
     SelectButton(0);
     CDlgMenuStyle& page = LabelPage();
