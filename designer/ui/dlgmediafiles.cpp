@@ -23,6 +23,7 @@ namespace tb {
 namespace {
 
 constexpr int kThumbnail = 40;
+constexpr qint64 kMaxThumbnailSource = 32 * 1024 * 1024;
 
 struct CRowText {
     const char* label;
@@ -133,8 +134,14 @@ void CDlgMediaFiles::Browse(int nRow) {
 
 void CDlgMediaFiles::UpdateThumbnail(CRow& row) {
     const QString path = row.pBox->text().trimmed();
-    QImageReader reader(path);
-    const QImage image = path.isEmpty() ? QImage() : reader.read();
+    // Only a plain file of a picture's size is read: a path typed to a device or a pipe must
+    // not hang the dialog.
+    const QFileInfo file(path);
+    QImage image;
+    if (!path.isEmpty() && file.isFile() && file.size() <= kMaxThumbnailSource) {
+        QImageReader reader(path);
+        image = reader.read();
+    }
     if (image.isNull()) {
         row.pThumbnail->clear();
         row.pThumbnail->setText(path.isEmpty() ? QString() : QStringLiteral("?"));

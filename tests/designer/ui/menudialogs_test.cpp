@@ -4,6 +4,8 @@
 
 #include "tests/designer/ui/designerfixture.h"
 
+#include <sys/stat.h>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QImage>
@@ -80,6 +82,13 @@ TEST_F(MenuDialogs, ImageDialogChoosesFilesShowsThumbnailsAndGivesThemToThisButt
         EXPECT_EQ(dlg.PathBox(1).text().toStdString(), png);
         const QPixmap thumbnail = dlg.Thumbnail(1)->pixmap();
         EXPECT_EQ(thumbnail.size(), QSize(40, 13)); // 120 x 40, shrunk to fit 40 x 40
+        // A pipe typed in (or a folder) is no picture, and the dialog does not wait on it.
+        const std::string pipe = scratch.file("pipe.gif");
+        ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+        Retype(&dlg.PathBox(2), QString::fromStdString(pipe));
+        EXPECT_TRUE(dlg.Thumbnail(2)->pixmap().isNull());
+        Retype(&dlg.PathBox(2), QString::fromStdString(scratch.path()));
+        EXPECT_TRUE(dlg.Thumbnail(2)->pixmap().isNull());
         Retype(&dlg.PathBox(2), "/pics/click.jpg");
         dlg.accept();
     });
