@@ -5,6 +5,7 @@
 #include "tests/designer/ui/designerfixture.h"
 
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
@@ -13,6 +14,8 @@
 #include "designer/core/undosnapshot.h"
 #include "designer/ui/buttonclipboardqt.h"
 #include "designer/ui/commandactions.h"
+#include "designer/ui/dlgmenustyle.h"
+#include "designer/ui/menupropertysheet.h"
 #include "model/archive.h"
 #include "tests/support/scriptedui.h"
 
@@ -111,6 +114,7 @@ TEST_F(EditWindow, ContextMenuEntriesAreEnabledByTheButtonUnderThePointer) {
 }
 
 TEST_F(EditWindow, EditLabelFromTheContextMenuShowsTheButtonsSheet) {
+    button(2)->menu->m_items.front()->m_strUrl = "contact.htm";
     QTimer::singleShot(0, [this] {
         auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(pMenu, nullptr);
@@ -125,6 +129,11 @@ TEST_F(EditWindow, EditLabelFromTheContextMenuShowsTheButtonsSheet) {
     QTest::mouseClick(&view(), Qt::RightButton, {}, {230, 60});
     EXPECT_TRUE(dialog().IsMenuSheetShown());
     EXPECT_EQ(applet().m_selection, std::vector<CDrawRect*>{button(2)});
+    // On the "Label" page, the link ready to be typed over.
+    ASSERT_EQ(dialog().MenuSheet().ActivePageIndex(), pageLabel);
+    auto& page = dynamic_cast<CDlgMenuStyle&>(*dialog().MenuSheet().ActivePage());
+    EXPECT_EQ(dialog().focusWidget(), &page.LinkBox());
+    EXPECT_EQ(page.LinkBox().selectedText(), "contact.htm");
 }
 
 TEST_F(EditWindow, KeysRunTheLayoutClipboardAndHistoryCommands) {
