@@ -145,7 +145,7 @@ TEST_F(DesignerFixture, ScreenshotsAfterSpacingACtrlDragAndAnUndo) {
 namespace {
 
 // A small button picture, as a user's image file would be.
-std::string WriteButtonImage(const TempDir& folder, const char* name, QColor top, QColor bottom) {
+std::string WriteButtonImage(const char* path, QColor top, QColor bottom) {
     QImage image(96, 32, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -157,8 +157,7 @@ std::string WriteButtonImage(const TempDir& folder, const char* name, QColor top
     painter.setPen(bottom.darker(140));
     painter.drawRoundedRect(QRectF(0.5, 0.5, 95, 31), 8, 8);
     painter.end();
-    const std::string path = folder.file(name);
-    image.save(QString::fromStdString(path));
+    EXPECT_TRUE(image.save(QLatin1String(path)));
     return path;
 }
 
@@ -205,11 +204,16 @@ TEST_F(DesignerFixture, ScreenshotsOfTheButtonPagesAndTheirDialogs) {
     font.show();
     SaveWithHelpCopy(Framed(font), "dialog-font.png", "dfont.png");
 
+    // The site's pictures by names relative to the site's folder, so that the pictures of the
+    // dialogs come out the same on every run.
     TempDir site;
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(site.path())));
+    QDir().mkpath("images");
     std::vector<CMediaFile> images{
-        {WriteButtonImage(site, "news.png", QColor(0x6a, 0x8c, 0xc8), QColor(0x2a, 0x4c, 0x88)),
+        {WriteButtonImage("images/news.png", QColor(0x6a, 0x8c, 0xc8), QColor(0x2a, 0x4c, 0x88)),
          ""},
-        {WriteButtonImage(site, "news-over.png", QColor(0xf0, 0xc0, 0x60),
+        {WriteButtonImage("images/news-over.png", QColor(0xf0, 0xc0, 0x60),
                           QColor(0xb0, 0x70, 0x10)),
          ""},
         {"", ""}};
@@ -217,8 +221,9 @@ TEST_F(DesignerFixture, ScreenshotsOfTheButtonPagesAndTheirDialogs) {
     imageDialog.show();
     SaveWithHelpCopy(Framed(imageDialog), "dialog-image.png", "dimage.png");
 
-    CDlgMediaFiles audioDialog(MediaKind::Sounds, {{site.file("news-over.au"), ""}, {"", ""}});
+    CDlgMediaFiles audioDialog(MediaKind::Sounds, {{"sounds/news-over.au", ""}, {"", ""}});
     audioDialog.show();
+    QDir::setCurrent(before);
     SaveWithHelpCopy(Framed(audioDialog), "dialog-audio.png", "daudio.png");
 }
 
