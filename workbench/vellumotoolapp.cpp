@@ -12,11 +12,18 @@
 #include "platform/ui/qt/qtstring.h"
 #include "platform/ui/qt/qtuiservices.h"
 #include "platform/ui/uiservices.h"
+#include "workbench/browserpanewidget.h"
 #include "workbench/core/commandids.h"
 #include "workbench/core/componentsetup.h"
+#include "workbench/core/templates.h"
+#include "workbench/core/tessera.h"
 #include "workbench/core/vellumotooldoc.h"
 #include "workbench/core/workbenchstrings.h"
 #include "workbench/mainframe.h"
+#include "workbench/newdialog.h"
+#include "workbench/opendialog.h"
+#include "workbench/supportfilesdialog.h"
+#include "workbench/templatedialogs.h"
 #include "workbench/vellumotoolview.h"
 
 namespace tb {
@@ -99,6 +106,8 @@ void CVellumoToolApp::CreateDocumentWindow() {
     m_pDocument = std::make_unique<CVellumoToolDoc>();
     m_pDocument->SetRecentFileList(&m_recentFiles);
     m_pDocument->SetDialogFolder(m_strMyWidgetFolder);
+    if (m_bWorkbenchDialogs)
+        InstallWorkbenchDialogs();
 
     m_pFrame = std::make_unique<CMainFrame>(m_commands);
     m_pFrame->LoadPlacement();
@@ -125,6 +134,23 @@ void CVellumoToolApp::AttachCommands() {
     m_commands.SetAction(ID_FILE_SAVE_AS, [this] { m_pDocument->DoSave({}); });
     m_commands.SetAction(ID_APP_EXIT, [this] { m_pFrame->close(); });
     m_commands.SetAction(
+        ID_FILE_SAVE_AS_TEMPLATE,
+        [this] {
+            RunSaveAsTemplate(*m_pDocument->Tessera(), m_folders.templatesFolder, m_pFrame.get());
+        },
+        [this] { return m_pDocument->Tessera() != nullptr; });
+    m_commands.SetAction(
+        ID_FILE_SUPPORT_FILES,
+        [this] {
+            CDlgSupportFiles dialog(*m_pDocument->Tessera(), m_pFrame.get());
+            dialog.exec();
+        },
+        [this] { return m_pDocument->HasSupportFiles(); });
+    m_commands.SetAction(ID_OPTION_TEMPLATE, [this] {
+        CDlgManageTemplates dialog(m_folders.templatesFolder, m_pFrame.get());
+        dialog.exec();
+    });
+    m_commands.SetAction(
         ID_HELP_VIEW_SAMPLE, [this] { m_pDocument->ViewSample(); },
         [this] { return m_pDocument->CanViewSample(); });
     for (size_t i = 0; i < m_recentFiles.Size(); ++i) {
@@ -132,6 +158,25 @@ void CVellumoToolApp::AttachCommands() {
             ID_FILE_MRU_FILE1 + static_cast<unsigned>(i), [this, i] { OnRecentFile(i); },
             [this, i] { return i < m_recentFiles.Entries().size(); });
     }
+}
+
+void CVellumoToolApp::UseWorkbenchDialogs() {
+    m_bWorkbenchDialogs = true;
+    if (m_pDocument)
+        InstallWorkbenchDialogs();
+}
+
+void CVellumoToolApp::InstallWorkbenchDialogs() {
+    m_pDocument->SetNewDialog([this](CTessera& target) {
+        CDlgNew dialog(target, m_workFolder.Path(), m_folders.templatesFolder, m_pFrame.get());
+        return dialog.exec() == QDialog::Accepted;
+    });
+    m_openDialog = [this](const std::string& folder) -> std::optional<std::string> {
+        CDlgOpenWidget dialog(m_workFolder.Path(), m_folders.programFolder, folder, m_pFrame.get());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return ToUtf8(dialog.selectedFiles().front());
+    };
 }
 
 void CVellumoToolApp::OnDocumentChanged() {
@@ -184,6 +229,7 @@ void CVellumoToolApp::OnRecentFile(size_t nIndex) {
 }
 
 int CVellumoToolApp::Run(int argc, char** argv) {
+    PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ambrel Brisko"));
     QApplication::setOrganizationName(QStringLiteral("Tallowby"));
@@ -194,11 +240,13 @@ int CVellumoToolApp::Run(int argc, char** argv) {
     folders.programFolder = ToUtf8(QCoreApplication::applicationDirPath());
     folders.documentsFolder =
         ToUtf8(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    folders.templatesFolder = UserTemplateFolder();
     CVellumoToolApp workbench(folders);
     std::vector<std::string> arguments;
     const QStringList qtArguments = QCoreApplication::arguments();
     for (qsizetype i = 1; i < qtArguments.size(); ++i)
         arguments.push_back(ToUtf8(qtArguments[i]));
+    workbench.UseWorkbenchDialogs();
     if (!workbench.InitInstance(arguments)) {
         workbench.ExitInstance();
         return 1;

@@ -26,6 +26,7 @@ class CVellumoToolView;
 struct CWorkbenchFolders {
     std::string programFolder;   // the running program's folder, where the component lies
     std::string documentsFolder; // the user's documents folder; "My Widget" is made in it
+    std::string templatesFolder; // the user's own templates; "" for none
 };
 
 class CVellumoToolApp {
@@ -58,6 +59,9 @@ public:
     CRecentFileList& RecentFiles() { return m_recentFiles; }
     const std::string& MyWidgetFolder() const { return m_strMyWidgetFolder; }
     void SetOpenDialog(OpenDialog dialog) { m_openDialog = std::move(dialog); }
+    // The New and Open dialogs with their previews, as the program shows them; without this
+    // call New makes a blank widget and Open asks through the desktop's file chooser.
+    void UseWorkbenchDialogs();
 
     // main(): the application object, the desktop's dialogs, start-up, the event loop and
     // shutdown.
@@ -68,6 +72,7 @@ private:
     void AttachCommands();
     void OnRecentFile(size_t nIndex);
     void OnDocumentChanged();
+    void InstallWorkbenchDialogs();
 
     CWorkbenchFolders m_folders;
     std::unique_ptr<CModuleResources> m_pStrings;
@@ -79,6 +84,7 @@ private:
     std::unique_ptr<CVellumoToolDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pFrame;
     OpenDialog m_openDialog;
+    bool m_bWorkbenchDialogs = false;
 };
 
 } // namespace tb

@@ -40,6 +40,16 @@ std::string UserCacheFolder() {
     return {};
 }
 
+std::string UserDataFolder() {
+    const char* pszData = std::getenv("XDG_DATA_HOME");
+    if (pszData && *pszData == '/')
+        return JoinPath(pszData, "ambrel-brisko");
+    const char* pszHome = std::getenv("HOME");
+    if (pszHome && *pszHome == '/')
+        return JoinPath(JoinPath(JoinPath(pszHome, ".local"), "share"), "ambrel-brisko");
+    return {};
+}
+
 std::string MakePrivateFolder(const std::string& prefix) {
     const std::string parent = UserCacheFolder();
     std::string path;

@@ -11,6 +11,10 @@ namespace tb {
 // $XDG_CACHE_HOME; "" when there is no home either.
 std::string UserCacheFolder();
 
+// $XDG_DATA_HOME/ambrel-brisko, with ~/.local/share standing in as above: where the user's
+// own lasting files (templates) go; "" when there is no home either.
+std::string UserDataFolder();
+
 // Creates a fresh folder only this user may enter, named prefix followed by six random
 // characters: in UserCacheFolder() (made as needed), else in the temporary folder ($TMPDIR
 // or /tmp) with "ambrel-brisko-" before the prefix. Without a trailing separator; "" when

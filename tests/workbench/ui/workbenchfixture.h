@@ -58,8 +58,8 @@ protected:
     // A workbench of the build's program folder (or of programFolder); not yet started.
     CVellumoToolApp& Make(const std::string& programFolder = ProgramDir()) {
         m_pApp.reset();
-        m_pApp =
-            std::make_unique<CVellumoToolApp>(CWorkbenchFolders{programFolder, documents.path()});
+        m_pApp = std::make_unique<CVellumoToolApp>(
+            CWorkbenchFolders{programFolder, documents.path(), templates.path()});
         return *m_pApp;
     }
     // Made and started with these command-line arguments.
@@ -92,6 +92,7 @@ protected:
     QAction* Action(unsigned nId) { return Frame().Actions().Action(nId); }
 
     TempDir documents;
+    TempDir templates; // the user's templates
     TempDir dir;
     ExpectUi ui;
 

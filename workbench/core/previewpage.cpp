@@ -1,0 +1,78 @@
+#include "workbench/core/previewpage.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/core/atomicfile.h"
+#include "platform/core/paths.h"
+#include "workbench/core/tessera.h"
+
+namespace tb {
+
+namespace {
+
+const char kPlayerFile[] = "tlwbtn.js";
+
+// The segments a page places: the head's style and script, the body's cursor.
+struct CPageSegments {
+    std::string style;
+    std::string script;
+    std::string cursor;
+};
+
+// Positions compare exactly; a later segment of a position replaces an earlier one.
+CPageSegments CollectSegments(CTessera& widget, int16_t nMode) {
+    CPageSegments segments;
+    const int16_t n = widget.GetHTMLSegmentNumber();
+    for (int16_t i = 0; i < n; ++i) {
+        const std::string position = widget.GetHTMLPosition(i);
+        if (position == "style")
+            segments.style = widget.GetHTMLBody(i, nMode);
+        else if (position == "script")
+            segments.script = widget.GetHTMLBody(i, nMode);
+        else if (position == "cursor")
+            segments.cursor = widget.GetHTMLBody(i, nMode);
+    }
+    return segments;
+}
+
+} // namespace
+
+std::string PreviewPageText(const std::string& style, const std::string& script,
+                            const std::string& cursor) {
+    const std::string playerLine = std::string("<script src=\"") + kPlayerFile + "\"></script>";
+    std::string page = "<HTML>\r\n<HEAD>\r\n<TITLE>Preview</TITLE>\r\n";
+    // A design that plays in current browsers loads the player itself; twice would play it
+    // twice.
+    if (cursor.find(playerLine) == std::string::npos)
+        page += playerLine + "\r\n";
+    page += style + "\r\n" + script + "\r\n</HEAD>\r\n";
+    page += "<BODY>\r\n" + cursor + "\r\n</BODY>\r\n</HTML>";
+    return page;
+}
+
+std::string BuildPreviewPage(CTessera* pTessera, const std::string& workFolder) {
+    if (!pTessera || workFolder.empty())
+        return {};
+    std::error_code ec;
+    std::filesystem::create_directories(workFolder, ec);
+    pTessera->WriteConfigFileEx(JoinPath(workFolder, "preview.tsq"), 1);
+    // The player is the program's own file; a page without it still shows its HTML.
+    if (!pTessera->m_strFolder.empty())
+        CopyFileAtomically(JoinPath(pTessera->m_strFolder, kPlayerFile),
+                           JoinPath(workFolder, kPlayerFile));
+
+    // With an empty PreviewPath the HTML refers to the files beside the page.
+    const std::string previewPath = pTessera->GetPreviewPath();
+    pTessera->SetPreviewPath("");
+    const CPageSegments segments = CollectSegments(*pTessera, 0);
+    pTessera->SetPreviewPath(previewPath);
+
+    const std::string page = JoinPath(workFolder, "preview.htm");
+    if (!WriteFileAtomically(page,
+                             PreviewPageText(segments.style, segments.script, segments.cursor)))
+        return {};
+    return page;
+}
+
+} // namespace tb

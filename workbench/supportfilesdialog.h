@@ -1,0 +1,31 @@
+#pragma once
+// "Support Files": the files the widget's HTML needs, all selected, and "Copy to..." to copy
+// the selected ones into a chosen folder.
+
+#include <QDialog>
+
+#include <vector>
+
+#include "workbench/core/supportfiles.h"
+
+class QTreeWidget;
+
+namespace tb {
+
+class CTessera;
+
+class CDlgSupportFiles : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CDlgSupportFiles(CTessera& widget, QWidget* parent = nullptr);
+
+    QTreeWidget* FileList() const { return m_pList; }
+    void OnCopyTo();
+
+private:
+    std::vector<CSupportFile> m_files;
+    QTreeWidget* m_pList;
+};
+
+} // namespace tb
