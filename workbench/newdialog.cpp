@@ -42,7 +42,7 @@ CDlgNew::CDlgNew(CTessera& target, std::string workFolder, std::string userTempl
     const CBrowserPaneWidget pane = CreateBrowserPane(this);
     m_pPaneWidget = pane.pWidget;
     m_pPane = pane.pPane;
-    m_pPaneWidget->setMinimumSize(420, 320);
+    m_pPaneWidget->setMinimumSize(520, 320);
     m_pPaneWidget->setToolTip(QStringLiteral("How the new widget looks"));
     m_pPane->Navigate(kAboutBlank);
 

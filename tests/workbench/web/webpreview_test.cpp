@@ -113,7 +113,7 @@ TEST_F(WebPreview, PicturesOfTheNewAndOpenDialogsWithTheirPreviews) {
         TempDir files;
         std::filesystem::copy_file(ProgramDir() + "/" + kTemplate, files.file(kTemplate));
         CDlgOpenWidget dialog(work.path(), ProgramDir(), files.path());
-        dialog.resize(760, 620);
+        dialog.resize(860, 640);
         dialog.show();
         CWebBrowserPane* pPane = PaneOf(dialog);
         ASSERT_NE(pPane, nullptr);
