@@ -18,6 +18,7 @@
 #include "platform/module/moduleres.h"
 #include "platform/profile/profile.h"
 #include "tests/support/tempdir.h"
+#include "workbench/core/tessera.h"
 #include "workbench/core/workbenchstrings.h"
 
 namespace tb::test {
@@ -61,6 +62,17 @@ inline void WriteForeignWidgetFile(const std::string& path) {
                          "ProgID = Other.Widget\r\n"
                          "Title = Theirs\r\n"
                          "========== Description Part End ==========\r\n");
+}
+
+// A widget file of ours at path, written by the registered component, with that Title and
+// Description (templates are such files).
+inline void WriteTitledWidgetFile(const std::string& path, const std::string& title,
+                                  const std::string& description) {
+    CTessera widget;
+    ASSERT_TRUE(widget.CreateFromProgID("TesseraServer.Brisko"));
+    widget.SetTitle(title);
+    widget.SetDescription(description);
+    ASSERT_TRUE(widget.WriteConfigFile(path));
 }
 
 // CBrisko made in this process: its class object is offered to CoCreateInstance under the

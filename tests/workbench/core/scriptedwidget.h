@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <map>
 #include <string>
 #include <utility>
@@ -16,6 +15,7 @@
 #include "platform/com/variant.h"
 #include "platform/registry/registry.h"
 #include "tests/support/tempdir.h"
+#include "tests/workbench/core/testdispatch.h"
 #include "workbench/core/supportfiles.h"
 #include "workbench/core/tesseradispids.h"
 
@@ -39,33 +39,10 @@ struct CScriptedWidgetScript {
     std::map<DISPID, std::string> properties;
 };
 
-class CScriptedWidget : public IDispatch {
+class CScriptedWidget : public CTestDispatch {
 public:
     explicit CScriptedWidget(CScriptedWidgetScript& script) : m_script(script) {}
 
-    HRESULT QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_IDispatch) {
-            *ppv = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG AddRef() override { return ++m_nRefs; }
-    ULONG Release() override {
-        const ULONG n = --m_nRefs;
-        if (n == 0)
-            delete this;
-        return n;
-    }
-    HRESULT GetTypeInfoCount(UINT* pctinfo) override {
-        *pctinfo = 0;
-        return S_OK;
-    }
-    HRESULT GetIDsOfNames(REFIID, const char* const*, UINT, LCID, DISPID*) override {
-        return DISP_E_UNKNOWNNAME;
-    }
     HRESULT Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                    EXCEPINFO*, UINT*) override {
         // Arguments arrive last first.
@@ -124,9 +101,7 @@ public:
     }
 
 private:
-    virtual ~CScriptedWidget() = default;
     CScriptedWidgetScript& m_script;
-    std::atomic<ULONG> m_nRefs{1};
 };
 
 // Registers the scripted widget for one test; its module "lies" in Folder().

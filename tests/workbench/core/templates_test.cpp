@@ -17,15 +17,6 @@ class Templates : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(lister.CreateFromProgID("TesseraServer.Brisko")); }
 
-    // A template of ours at path with that Title and Description.
-    void Write(const std::string& path, const std::string& title, const std::string& description) {
-        CTessera widget;
-        ASSERT_TRUE(widget.CreateFromProgID("TesseraServer.Brisko"));
-        widget.SetTitle(title);
-        widget.SetDescription(description);
-        ASSERT_TRUE(widget.WriteConfigFile(path));
-    }
-
     CWorkbenchStringsScope strings;
     CInProcessBrisko component;
     TempDir user;
@@ -35,8 +26,9 @@ protected:
 } // namespace
 
 TEST_F(Templates, ListingShowsOurFilesByTheirTitlesShippedFirstThenTheUsers) {
-    Write(component.Folder().file("Blue_TesseraServer.Brisko.tsq"), "Blue", "Blue bar");
-    Write(user.file("Mine_TesseraServer.Brisko.tsq"), "Blue", "My blue");
+    WriteTitledWidgetFile(component.Folder().file("Blue_TesseraServer.Brisko.tsq"), "Blue",
+                          "Blue bar");
+    WriteTitledWidgetFile(user.file("Mine_TesseraServer.Brisko.tsq"), "Blue", "My blue");
     WriteForeignWidgetFile(component.Folder().file("theirs.tsq"));
     WriteFileBytes(user.file("notes.txt"), "not a widget");
 
@@ -54,7 +46,7 @@ TEST_F(Templates, ListingShowsOurFilesByTheirTitlesShippedFirstThenTheUsers) {
 }
 
 TEST_F(Templates, AFileWithoutADescriptionIsListedWithAnEmptyOneNotTheLastFilesDescription) {
-    Write(component.Folder().file("A_TesseraServer.Brisko.tsq"), "A", "About A");
+    WriteTitledWidgetFile(component.Folder().file("A_TesseraServer.Brisko.tsq"), "A", "About A");
     WriteFileBytes(user.file("B_TesseraServer.Brisko.tsq"),
                    "========== Description Part Begin ==========\r\n"
                    "ProgID = TesseraServer.Brisko\r\n"

@@ -13,6 +13,7 @@
 #include "platform/core/paths.h"
 #include "platform/registry/registry.h"
 #include "tests/support/scriptedui.h"
+#include "tests/workbench/core/testdispatch.h"
 #include "tests/workbench/workbenchtest.h"
 #include "workbench/core/tessera.h"
 
@@ -40,37 +41,15 @@ std::ostream& operator<<(std::ostream& out, const RecordedCall& call) {
 
 // An automation object that records every Invoke as it arrives and answers with values of
 // the types the component's members have.
-class CRecordingWidget : public IDispatch {
+class CRecordingWidget : public CTestDispatch {
 public:
     static inline std::vector<RecordedCall> s_calls;
     static inline int s_nObjects = 0;
     static inline HINSTANCE s_hResources = 0;
 
     CRecordingWidget() { ++s_nObjects; }
+    ~CRecordingWidget() override { --s_nObjects; }
 
-    HRESULT QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_IDispatch) {
-            *ppv = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG AddRef() override { return ++m_nRefs; }
-    ULONG Release() override {
-        const ULONG n = --m_nRefs;
-        if (n == 0)
-            delete this;
-        return n;
-    }
-    HRESULT GetTypeInfoCount(UINT* pctinfo) override {
-        *pctinfo = 0;
-        return S_OK;
-    }
-    HRESULT GetIDsOfNames(REFIID, const char* const*, UINT, LCID, DISPID*) override {
-        return DISP_E_UNKNOWNNAME;
-    }
     HRESULT Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                    EXCEPINFO*, UINT*) override {
         RecordedCall call{dispid, flags, {}};
@@ -117,8 +96,6 @@ public:
     }
 
 private:
-    virtual ~CRecordingWidget() { --s_nObjects; }
-    std::atomic<ULONG> m_nRefs{1};
     std::map<DISPID, VARIANT> m_properties;
 };
 

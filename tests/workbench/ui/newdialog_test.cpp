@@ -31,12 +31,7 @@ protected:
 
     void WriteTemplate(const std::string& name, const std::string& title,
                        const std::string& description) {
-        CTessera widget;
-        ASSERT_TRUE(widget.CreateFromProgID("TesseraServer.Brisko"));
-        widget.SetTitle(title);
-        widget.SetDescription(description);
-        widget.SetPreviewPath("/kept/");
-        ASSERT_TRUE(widget.WriteConfigFile(component.Folder().file(name)));
+        WriteTitledWidgetFile(component.Folder().file(name), title, description);
     }
     std::string Page() const { return work.file("preview.htm"); }
     // On the indicator's side: a check or radio button takes clicks on its box and text only.

@@ -24,14 +24,10 @@ class TemplateDialogs : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { EnsureWidgetApp(); }
 
-    std::string Write(const std::string& folder, const std::string& name,
-                      const std::string& description) {
+    static std::string Write(const std::string& folder, const std::string& name,
+                             const std::string& description) {
         const std::string path = folder + "/" + name + "_TesseraServer.Brisko.tsq";
-        CTessera widget;
-        EXPECT_TRUE(widget.CreateFromProgID("TesseraServer.Brisko"));
-        widget.SetTitle(name);
-        widget.SetDescription(description);
-        EXPECT_TRUE(widget.WriteConfigFile(path));
+        WriteTitledWidgetFile(path, name, description);
         return path;
     }
     static QStringList Names(QListWidget* pList) {
