@@ -4,6 +4,7 @@
 
 #include "component/componentstate.h"
 #include "designer/ui/designerdialog.h"
+#include "designer/ui/dlgcopyresources.h"
 #include "platform/ui/qt/qtuiservices.h"
 #include "platform/ui/uiservices.h"
 
@@ -28,8 +29,13 @@ void InstallDesignerIfGui() {
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
         UseDesktopDialogs();
         SetRunDesigner(&RunDesignerDialog);
+        // Colliding media files are the user's to rename; without a display they keep
+        // their references.
+        static CCopyResourcesDialogHandler copyResources;
+        SetCopyResourcesHandler(&copyResources);
     } else {
         SetRunDesigner(nullptr);
+        SetCopyResourcesHandler(nullptr);
     }
 }
 

@@ -4,9 +4,10 @@
 
 namespace tb {
 
-// Installs the designer (and the desktop's dialogs for the component's messages) when the
-// process has a QApplication now, and takes it out again when it has none. Called when the
-// module loads and whenever a host asks for an object.
+// Installs the designer, the "Copy Resources" dialog for colliding media files and the
+// desktop's dialogs for the component's messages when the process has a QApplication now,
+// and takes them out again when it has none. Called when the module loads and whenever a
+// host asks for an object.
 void InstallDesignerIfGui();
 
 } // namespace tb

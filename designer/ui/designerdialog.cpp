@@ -10,6 +10,8 @@
 
 #include "designer/core/windowplacement.h"
 #include "designer/ui/designerhelp.h"
+#include "designer/ui/dlgappletmore.h"
+#include "designer/ui/dlgappletparam.h"
 #include "designer/ui/drawview.h"
 #include "designer/ui/menupropertysheet.h"
 #include "designer/ui/previewwnd.h"
@@ -69,6 +71,10 @@ void CDesignerDialog::CreateSheets() {
     m_pMenuSheet = new CMenuPropertySheet(m_pSheets);
     m_pMenuSheet->AddStandardPages(&m_pDesignWnd->View());
     m_pAppletSheet = new CAppletPropertySheet(m_pSheets);
+    m_pAppletSheet->ReplacePage(CAppletPropertySheet::pageParameters,
+                                new CDlgAppletParam(m_params, m_pDesignWnd));
+    m_pAppletSheet->ReplacePage(CAppletPropertySheet::pageMore,
+                                new CDlgAppletMore(m_params, m_pDesignWnd));
     SetPageHelpTemplates(*m_pAppletSheet, {IDD_APPLET_PARAMETERS, IDD_APPLET_MORE});
     AddHelpButton(*m_pMenuSheet);
     AddHelpButton(*m_pAppletSheet);

@@ -240,3 +240,15 @@ TEST_F(DesignerFixture, ScreenshotOfTheHelpWindow) {
     pWindow->close();
     SetHelpFolder("");
 }
+
+TEST_F(DesignerFixture, ScreenshotsOfTheAppletPages) {
+    applet().m_strBackImage = "/home/user/site/pics/back.gif";
+    applet().m_strWebPath = "images/buttons/";
+    dialog().ShowAppletSheet();
+    dialog().AppletSheet().SetActivePage(CAppletPropertySheet::pageParameters);
+    QCoreApplication::processEvents();
+    SaveWithHelpCopy(Framed(dialog()), "applet-parameters.png", "dapplet.png");
+    dialog().AppletSheet().SetActivePage(CAppletPropertySheet::pageMore);
+    QCoreApplication::processEvents();
+    SaveWithHelpCopy(Framed(dialog()), "applet-more.png", "dmore.png");
+}
