@@ -44,7 +44,8 @@ CDlgAppletMore::CDlgAppletMore(CAppletParameters& params, CPreviewWnd* pDesignWn
       m_pWebPath(new QLineEdit(this)), m_pSpecify(new QRadioButton(tr("&Specify"), this)),
       m_pTile(new QRadioButton(tr("&Tile"), this)), m_pX(new CSpinEdit(0, kMaxPlace, this)),
       m_pY(new CSpinEdit(0, kMaxPlace, this)), m_pMessage(new QLineEdit(this)),
-      m_pProgressBar(new QCheckBox(tr("With &progress bar"), this)) {
+      m_pProgressBar(new QCheckBox(tr("With &progress bar"), this)),
+      m_pPlayer(new QCheckBox(tr("Play in current &browsers"), this)) {
     m_pImage->setToolTip(tr("The picture behind the buttons"));
     m_pAudio->setToolTip(tr("The sound played while the applet is shown"));
     m_pWebPath->setToolTip(
@@ -54,6 +55,8 @@ CDlgAppletMore::CDlgAppletMore(CAppletParameters& params, CPreviewWnd* pDesignWn
     m_pX->setToolTip(tr("Distance of the image from the left edge, 0 to 1200 pixels"));
     m_pY->setToolTip(tr("Distance of the image from the top edge, 0 to 1200 pixels"));
     m_pMessage->setToolTip(tr("Shown while the applet's images load"));
+    m_pPlayer->setToolTip(tr("The published page also loads tlwbtn.js, which plays the buttons "
+                             "in browsers without Java"));
 
     auto* pFiles = new QGridLayout;
     AddField(*pFiles, 0, 0, tr("Background &Image:"), m_pImage);
@@ -92,6 +95,7 @@ CDlgAppletMore::CDlgAppletMore(CAppletParameters& params, CPreviewWnd* pDesignWn
     auto* pPage = new QVBoxLayout(this);
     pPage->addLayout(pFiles);
     pPage->addLayout(pGroups);
+    pPage->addWidget(m_pPlayer);
     pPage->addStretch(1);
 
     for (QLineEdit* pBox : {m_pImage, m_pAudio, m_pMessage})
@@ -104,6 +108,7 @@ CDlgAppletMore::CDlgAppletMore(CAppletParameters& params, CPreviewWnd* pDesignWn
     StoreOnEdit(m_pX);
     StoreOnEdit(m_pY);
     connect(m_pProgressBar, &QCheckBox::clicked, this, [this] { StoreFrom(m_pProgressBar); });
+    connect(m_pPlayer, &QCheckBox::clicked, this, [this] { StoreFrom(m_pPlayer); });
     for (QRadioButton* pButton : {m_pSpecify, m_pTile})
         connect(pButton, &QRadioButton::clicked, this, [this, pButton] {
             EnablePlace();
@@ -125,6 +130,7 @@ void CDlgAppletMore::LoadFrom(const CAppletParameters& params) {
     m_pY->SetValue(params.m_nImageY);
     m_pMessage->setText(ToQString(params.m_strLoadingMessage));
     m_pProgressBar->setChecked(params.m_bProgressBar != 0);
+    m_pPlayer->setChecked(params.m_bPlayer != 0);
     EnablePlace();
 }
 
@@ -140,6 +146,7 @@ bool CDlgAppletMore::StoreInto(CAppletParameters& params, CPageChecks& checks) {
     params.m_nImageY = *y;
     params.m_strLoadingMessage = ToUtf8(m_pMessage->text());
     params.m_bProgressBar = m_pProgressBar->isChecked() ? 1 : 0;
+    params.m_bPlayer = m_pPlayer->isChecked() ? 1 : 0;
     params.m_strWebPath = NormalizeWebPath(ToUtf8(m_pWebPath->text()));
     // The box shows what was stored; not while the user types in it, or the cursor would jump.
     if (!m_bTypingWebPath)

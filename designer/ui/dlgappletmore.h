@@ -30,6 +30,7 @@ public:
     CSpinEdit& YBox() const { return *m_pY; }
     QLineEdit& LoadingMessageBox() const { return *m_pMessage; }
     QCheckBox& ProgressBarBox() const { return *m_pProgressBar; }
+    QCheckBox& PlayerBox() const { return *m_pPlayer; }
 
     // The file chooser of the background image or sound, as "..." opens it.
     void BrowseImage();
@@ -56,6 +57,7 @@ private:
     CSpinEdit* m_pY;
     QLineEdit* m_pMessage;
     QCheckBox* m_pProgressBar;
+    QCheckBox* m_pPlayer;
     bool m_bTypingWebPath = false;
 };
 

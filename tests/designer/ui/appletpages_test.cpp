@@ -174,6 +174,21 @@ TEST_F(AppletPages, TileDisablesThePlaceButKeepsItAndTheCarriedPathsGoBackUnchan
     EXPECT_FALSE(page.XBox().isEnabled());
 }
 
+TEST_F(AppletPages, ThePlayerBoxShowsAndStoresTheStoredSwitch) {
+    applet().m_bPlayer = 0;
+    CDlgAppletMore& page = ShowMore();
+    EXPECT_FALSE(page.PlayerBox().isChecked());
+    QTest::mouseClick(&page.PlayerBox(), Qt::LeftButton, {}, {8, page.PlayerBox().height() / 2});
+    EXPECT_EQ(applet().m_bPlayer, 1);
+    QTest::mouseClick(&page.PlayerBox(), Qt::LeftButton, {}, {8, page.PlayerBox().height() / 2});
+    EXPECT_EQ(applet().m_bPlayer, 0);
+
+    dialog().AppletSheet().SetActivePage(CAppletPropertySheet::pageParameters);
+    applet().m_bPlayer = 1;
+    ShowMore();
+    EXPECT_TRUE(page.PlayerBox().isChecked());
+}
+
 TEST_F(AppletPages, TheChoosersOfferTheirFileTypesAndCancelChangesNothing) {
     CDlgAppletMore& page = ShowMore();
     ExpectUi ui;
