@@ -17,19 +17,14 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <malloc.h>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
 
+#include "platform/core/batchheap.h"
 #include "platform/core/numfmt.h"
 
 namespace tb::bench {
-
-inline void KeepFreedMemory() {
-    ::mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    ::mallopt(M_MMAP_MAX, 0); // large blocks too: a fresh mapping each time is touched anew
-}
 
 // The command line every benchmark program takes: design sizes in buttons and --reps=N.
 struct CBenchOptions {

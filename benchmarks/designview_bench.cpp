@@ -59,10 +59,11 @@ void Flush() {
 
 std::vector<CBenchStep<CViewContext>> ViewSteps() {
     return {
-        {"repaint", nullptr, [](CViewContext& c) { c.pView->repaint(); }},
+        {"repaint", nullptr, [](CViewContext& c) { c.pView->repaint(); }, nullptr, ""},
         // The canvas painter alone, without showing the picture.
         {"canvas", nullptr,
-         [](CViewContext& c) { c.nSink += c.pView->RenderClient(c.pView->rect()).width(); }},
+         [](CViewContext& c) { c.nSink += c.pView->RenderClient(c.pView->rect()).width(); },
+         nullptr, ""},
         // One mouse move of a drag: the middle button, selected, one pixel further; then the
         // pending repaint of what that changed.
         {"drag step", [](CViewContext&) { Flush(); },
@@ -71,7 +72,8 @@ std::vector<CBenchStep<CViewContext>> ViewSteps() {
              const CPoint at = c.pView->Core().ToolState().lastDevicePoint;
              c.pView->Core().OnMouseMove(tb::MK_LBUTTON, {at.x + c.nDx, at.y});
              Flush();
-         }},
+         },
+         nullptr, ""},
     };
 }
 
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
 
-    tb::bench::KeepFreedMemory();
+    tb::KeepFreedMemory();
     const tb::bench::CBenchOptions options =
         tb::bench::BenchOptionsFrom(argc, argv, {10, 100, 1000});
     const std::vector<CBenchStep<CViewContext>> steps = ViewSteps();

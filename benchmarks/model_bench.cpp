@@ -54,7 +54,7 @@ std::vector<CBenchStep<CModelContext>> ModelSteps() {
 } // namespace
 
 int main(int argc, char** argv) {
-    tb::bench::KeepFreedMemory();
+    tb::KeepFreedMemory();
     const tb::bench::CDesignShape shape;
     const std::vector<CBenchStep<CModelContext>> steps = ModelSteps();
     std::printf("Design: %d items per button, %d sub-items per item, hints %s; "

@@ -54,7 +54,7 @@ std::vector<CBenchStep<CPaintContext>> PaintSteps() {
 } // namespace
 
 int main(int argc, char** argv) {
-    tb::bench::KeepFreedMemory();
+    tb::KeepFreedMemory();
     bool bFill = false;
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {

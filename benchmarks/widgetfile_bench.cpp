@@ -101,7 +101,7 @@ std::string StoredBytes(const WidgetConfig& config) {
 } // namespace
 
 int main(int argc, char** argv) {
-    tb::bench::KeepFreedMemory();
+    tb::KeepFreedMemory();
     const std::vector<CBenchStep<CFileContext>> steps = FileSteps();
     const std::string strRoot = std::filesystem::temp_directory_path().string() +
                                 "/tb-bench-widgetfile-" + std::to_string(::getpid());

@@ -15,11 +15,14 @@ constexpr uintptr_t kLargePage = uintptr_t(2) << 20;
 
 } // namespace
 
-void UseHeapForBatchWork() {
-    // Every block comes from the heap, large ones included, and the heap is kept rather than
-    // trimmed; the next growth reserves room for a whole design at once.
+void KeepFreedMemory() {
     ::mallopt(M_MMAP_MAX, 0);
     ::mallopt(M_TRIM_THRESHOLD, 1 << 30);
+}
+
+void UseHeapForBatchWork() {
+    // The next growth of the heap reserves room for a whole design at once.
+    KeepFreedMemory();
     ::mallopt(M_TOP_PAD, int(kHeapReserve));
     void* pProbe = std::malloc(1 << 20);
     if (!pProbe)
