@@ -22,6 +22,7 @@
 #include "workbench/mainframe.h"
 #include "workbench/newdialog.h"
 #include "workbench/opendialog.h"
+#include "workbench/publishcommands.h"
 #include "workbench/supportfilesdialog.h"
 #include "workbench/templatedialogs.h"
 #include "workbench/vellumotoolview.h"
@@ -54,6 +55,7 @@ CVellumoToolApp::CVellumoToolApp(CWorkbenchFolders folders)
 
 CVellumoToolApp::~CVellumoToolApp() {
     // The window goes first: its form works on the document.
+    m_pPublishing.reset();
     m_pFrame.reset();
     m_pDocument.reset();
 }
@@ -114,6 +116,8 @@ void CVellumoToolApp::CreateDocumentWindow() {
     auto* pView = new CVellumoToolView(*m_pDocument, m_commands);
     m_pFrame->setCentralWidget(pView);
     AttachCommands();
+    m_pPublishing = std::make_unique<CPublishCommands>(m_commands, *m_pDocument,
+                                                       m_folders.programFolder, m_pFrame.get());
     pView->OnInitialUpdate();
     m_pFrame->FitToForm();
 

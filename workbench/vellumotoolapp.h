@@ -19,6 +19,7 @@ namespace tb {
 
 class CMainFrame;
 class CModuleResources;
+class CPublishCommands;
 class CVellumoToolDoc;
 class CVellumoToolView;
 
@@ -83,6 +84,7 @@ private:
     CWorkFolder m_workFolder;
     std::unique_ptr<CVellumoToolDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pFrame;
+    std::unique_ptr<CPublishCommands> m_pPublishing;
     OpenDialog m_openDialog;
     bool m_bWorkbenchDialogs = false;
 };

@@ -5,6 +5,7 @@
 
 #include "platform/core/atomicfile.h"
 #include "platform/core/paths.h"
+#include "workbench/core/publishing.h"
 #include "workbench/core/tessera.h"
 
 namespace tb {
@@ -12,29 +13,6 @@ namespace tb {
 namespace {
 
 const char kPlayerFile[] = "tlwbtn.js";
-
-// The segments a page places: the head's style and script, the body's cursor.
-struct CPageSegments {
-    std::string style;
-    std::string script;
-    std::string cursor;
-};
-
-// Positions compare exactly; a later segment of a position replaces an earlier one.
-CPageSegments CollectSegments(CTessera& widget, int16_t nMode) {
-    CPageSegments segments;
-    const int16_t n = widget.GetHTMLSegmentNumber();
-    for (int16_t i = 0; i < n; ++i) {
-        const std::string position = widget.GetHTMLPosition(i);
-        if (position == "style")
-            segments.style = widget.GetHTMLBody(i, nMode);
-        else if (position == "script")
-            segments.script = widget.GetHTMLBody(i, nMode);
-        else if (position == "cursor")
-            segments.cursor = widget.GetHTMLBody(i, nMode);
-    }
-    return segments;
-}
 
 } // namespace
 
@@ -65,7 +43,7 @@ std::string BuildPreviewPage(CTessera* pTessera, const std::string& workFolder) 
     // With an empty PreviewPath the HTML refers to the files beside the page.
     const std::string previewPath = pTessera->GetPreviewPath();
     pTessera->SetPreviewPath("");
-    const CPageSegments segments = CollectSegments(*pTessera, 0);
+    const CPageSegments segments = CollectPageSegments(*pTessera, 0);
     pTessera->SetPreviewPath(previewPath);
 
     const std::string page = JoinPath(workFolder, "preview.htm");

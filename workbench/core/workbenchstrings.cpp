@@ -46,6 +46,7 @@ const ModuleString kStrings[] = {
     {IDS_TOOLBAR_AS_TEMPLATE, "As Template"},
     {IDS_TOOLBAR_SUPPORT_FILES, "Support Files"},
     {IDS_TOOLBAR_TIPS, "Tips"},
+    {IDS_ORDER_PAGE, "https://www.tallowby.example/order.htm"},
     {IDS_COLUMN_FILE_NAME, "File Name"},
     {IDS_COLUMN_SOURCE_PATH, "Source File Path"},
     {IDS_COLUMN_WEB_PATH, "Web Path"},

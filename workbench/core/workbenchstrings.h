@@ -49,6 +49,7 @@ enum WorkbenchStringId : uint32_t {
     IDS_TOOLBAR_AS_TEMPLATE = 203,
     IDS_TOOLBAR_SUPPORT_FILES = 204,
     IDS_TOOLBAR_TIPS = 206,
+    IDS_ORDER_PAGE = 208, // the maker's order page address, an installation setting
     IDS_COLUMN_FILE_NAME = 209,
     IDS_COLUMN_SOURCE_PATH = 210,
     IDS_COLUMN_WEB_PATH = 211,

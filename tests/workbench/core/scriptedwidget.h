@@ -36,6 +36,9 @@ struct CScriptedWidgetScript {
     };
     std::vector<BodyCall> bodyCalls;
     std::vector<std::pair<std::string, int>> writesEx; // path, flag
+    std::vector<std::string> writes;                   // WriteConfigFile's paths
+    // With this, each write also leaves a file at its path, as the component's does.
+    bool bWriteFiles = false;
     std::map<DISPID, std::string> properties;
 };
 
@@ -85,6 +88,12 @@ public:
             return S_OK;
         case DISPID_TESSERA_WRITECONFIGFILEEX:
             m_script.writesEx.emplace_back(arg(0).bstrVal, arg(1).iVal);
+            LeaveFile(arg(0).bstrVal);
+            *result = VariantBool(true);
+            return S_OK;
+        case DISPID_TESSERA_WRITECONFIGFILE:
+            m_script.writes.emplace_back(arg(0).bstrVal);
+            LeaveFile(arg(0).bstrVal);
             *result = VariantBool(true);
             return S_OK;
         case DISPID_TESSERA_GETTESSERATYPEID:
@@ -101,6 +110,11 @@ public:
     }
 
 private:
+    void LeaveFile(const std::string& path) {
+        if (m_script.bWriteFiles)
+            WriteFileBytes(path, "WIDGET");
+    }
+
     CScriptedWidgetScript& m_script;
 };
 

@@ -26,6 +26,9 @@ TEST_F(WorkbenchStart, WithoutComponentOrModuleItSaysSoAndEndsWithoutAWindow) {
         UiAnswer::Message(IDOK).WithText("Create the dispatch of the TesseraServer.Brisko Error!"));
     EXPECT_FALSE(app.InitInstance({}));
     EXPECT_FALSE(app.MainFrame()->isVisible());
+    // Without a widget there is nothing to publish.
+    for (int nId : {1024, 1025, 1026})
+        EXPECT_FALSE(app.View()->Button(nId)->isEnabled()) << nId;
     EXPECT_EQ(app.ExitInstance(), 0);
 }
 

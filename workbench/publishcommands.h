@@ -1,0 +1,33 @@
+#pragma once
+// The form's third step: Copy Code, New Page and Insert into, each on the document's
+// current widget. Insert into hands the page to the maker's page editor when it is installed
+// and the user wants it, and otherwise opens the Insert dialog.
+
+#include <string>
+
+class QWidget;
+
+namespace tb {
+
+class CCommandTable;
+class CVellumoToolDoc;
+
+class CPublishCommands {
+public:
+    // Attaches the three commands to the table; each is enabled while there is a widget.
+    // The page editor is looked for in programFolder first, then on the PATH.
+    CPublishCommands(CCommandTable& commands, CVellumoToolDoc& document, std::string programFolder,
+                     QWidget* pParent);
+
+    void OnCopyCode();
+    void OnNewPage();
+    void OnInsertInto();
+
+private:
+    CCommandTable& m_commands;
+    CVellumoToolDoc& m_document;
+    std::string m_strProgramFolder;
+    QWidget* m_pParent;
+};
+
+} // namespace tb
