@@ -74,7 +74,8 @@ void CPublishCommands::OnInsertInto() {
     if (!page)
         return;
 
-    const std::string editor = FindPageEditor(m_strProgramFolder);
+    const std::string editor = m_searchPath ? FindPageEditor(m_strProgramFolder, *m_searchPath)
+                                            : FindPageEditor(m_strProgramFolder);
     CDlgEditorChoice choice(!editor.empty(), m_pParent);
     if (choice.exec() == QDialog::Accepted && choice.UseEditor()) {
         const EditorHandoff handoff = HandPageToEditor(

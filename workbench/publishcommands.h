@@ -3,6 +3,7 @@
 // current widget. Insert into hands the page to the maker's page editor when it is installed
 // and the user wants it, and otherwise opens the Insert dialog.
 
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -19,6 +20,9 @@ public:
     CPublishCommands(CCommandTable& commands, CVellumoToolDoc& document, std::string programFolder,
                      QWidget* pParent);
 
+    // Looks for the page editor in these folders (a PATH value) instead of the process's PATH.
+    void SetEditorSearchPath(std::string pathVariable) { m_searchPath = std::move(pathVariable); }
+
     void OnCopyCode();
     void OnNewPage();
     void OnInsertInto();
@@ -28,6 +32,7 @@ private:
     CVellumoToolDoc& m_document;
     std::string m_strProgramFolder;
     QWidget* m_pParent;
+    std::optional<std::string> m_searchPath;
 };
 
 } // namespace tb

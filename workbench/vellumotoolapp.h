@@ -56,6 +56,7 @@ public:
     CVellumoToolDoc* Document() const { return m_pDocument.get(); }
     CVellumoToolView* View() const;
     CCommandTable& Commands() { return m_commands; }
+    CPublishCommands* Publishing() const { return m_pPublishing.get(); }
     CWorkFolder& WorkFolder() { return m_workFolder; }
     CRecentFileList& RecentFiles() { return m_recentFiles; }
     const std::string& MyWidgetFolder() const { return m_strMyWidgetFolder; }
