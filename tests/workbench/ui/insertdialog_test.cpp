@@ -1,6 +1,7 @@
 // The Insert dialog on real pages with the widget component made in the test's process:
-// blocks at the caret, Undo, OK writing the page with the widget's files beside it, the
-// page's own bytes kept, and pages that cannot be read or written left as they were.
+// blocks at the caret, Undo, OK writing the page with the widget's files (media, class file,
+// player) beside it, the page's own bytes kept, and pages that cannot be read or written
+// left as they were.
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,14 @@
 
 #include <filesystem>
 
+#include "component/brisko.h"
 #include "platform/core/atomicfile.h"
-#include "tests/support/scriptedui.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/scriptedui.h"
 #include "tests/support/widgetapp.h"
 #include "tests/workbench/workbenchtest.h"
 #include "workbench/core/pagereader.h"
+#include "workbench/core/publishing.h"
 #include "workbench/core/tessera.h"
 #include "workbench/insertdialog.h"
 
@@ -128,8 +131,7 @@ TEST_F(InsertDialogTest, OkWithoutAnInsertKeepsEveryByteButTheLineBreaks) {
     CDlgInsert dialog(page, widget);
     PutCaretAtLine(dialog, 1);
     dialog.OnInsert();
-    EXPECT_EQ(dialog.PageBytes(), "<p>caf\xe9\xa0\tx\ry</p>\r\n"s + Block() +
-                                      "<p>\x80</p>\r\n"s);
+    EXPECT_EQ(dialog.PageBytes(), "<p>caf\xe9\xa0\tx\ry</p>\r\n"s + Block() + "<p>\x80</p>\r\n"s);
 }
 
 TEST_F(InsertDialogTest, APageThatCannotBeReadWholeIsNeverWrittenBack) {
@@ -175,4 +177,39 @@ TEST_F(InsertDialogTest, AFailedWriteLeavesThePageByteIdenticalAndTheDialogOpen)
     EXPECT_EQ(ReadFileBytes(page), kSamplePage);
     EXPECT_FALSE(std::filesystem::exists(site.file("tlwbtn.class")));
     EXPECT_EQ(EntriesIn(site.path()), 1u);
+}
+
+TEST_F(InsertDialogTest, TheDesignsPictureAndSoundGoBesideThePageWithTheClassFile) {
+    TempDir media;
+    WriteFileBytes(media.file("back.gif"), "GIF89a");
+    WriteFileBytes(media.file("tune.au"), "AUDIO");
+    auto* pBrisko = dynamic_cast<CBrisko*>(widget.m_dispatch.GetDispatch());
+    ASSERT_NE(pBrisko, nullptr);
+    pBrisko->applet.m_strBackImage = media.file("back.gif");
+    pBrisko->applet.m_strBackAudio = media.file("tune.au");
+
+    const std::string page = site.file("club.htm");
+    WriteFileBytes(page, kSamplePage);
+    CDlgInsert dialog(page, widget);
+    dialog.OnInsert();
+    ExpectUi ui;
+    dialog.accept();
+    EXPECT_EQ(ReadFileBytes(site.file("back.gif")), "GIF89a");
+    EXPECT_EQ(ReadFileBytes(site.file("tune.au")), "AUDIO");
+    EXPECT_EQ(ReadFileBytes(site.file("tlwbtn.class")), "CLASSBYTES");
+    EXPECT_EQ(ReadFileBytes(site.file("tlwbtn.js")), "PLAYER");
+    EXPECT_FALSE(std::filesystem::exists(site.file("club.restsq")));
+    // The originals stay where the design has them.
+    EXPECT_EQ(pBrisko->applet.m_strBackImage, media.file("back.gif"));
+    EXPECT_NE(ReadFileBytes(page).find("back.gif"), std::string::npos);
+
+    // A new page gets them the same way.
+    TempDir other;
+    ui.Expect(UiAnswer::Message(IDOK));
+    ASSERT_TRUE(CreateWidgetPage(widget, other.file("solo.htm")));
+    EXPECT_EQ(ReadFileBytes(other.file("back.gif")), "GIF89a");
+    EXPECT_EQ(ReadFileBytes(other.file("tune.au")), "AUDIO");
+    EXPECT_EQ(ReadFileBytes(other.file("tlwbtn.class")), "CLASSBYTES");
+    EXPECT_EQ(ReadFileBytes(other.file("tlwbtn.js")), "PLAYER");
+    EXPECT_FALSE(std::filesystem::exists(other.file("solo.restsq")));
 }

@@ -76,8 +76,8 @@ TEST_F(PublishingTest, NewPageAsksWhereAndWritesThePageWithTheFilesBesideIt) {
     Start();
     const std::string page = dir.file("buttons.htm");
     ui.Expect(UiAnswer::SaveFile(page));
-    ui.Expect(UiAnswer::Message(IDOK).WithText("You have saved widget into " + page +
-                                               " successfully!"));
+    ui.Expect(
+        UiAnswer::Message(IDOK).WithText("You have saved widget into " + page + " successfully!"));
     Click(CVellumoToolView::IDC_NEW_PAGE);
     const FileDialogRequest& request = ui.calls()[0].file;
     EXPECT_EQ(request.filter, "HTML Files(*.htm;*.html) | *.htm;*.html | All Files(*.*) | *.* ||");
@@ -86,10 +86,9 @@ TEST_F(PublishingTest, NewPageAsksWhereAndWritesThePageWithTheFilesBesideIt) {
     EXPECT_TRUE(request.overwritePrompt);
 
     const std::string bytes = ReadFileBytes(page);
-    EXPECT_EQ(bytes.rfind("<HTML>\r\n<HEAD>\r\n<TITLE>" + Doc().Tessera()->m_strName +
-                              "</TITLE>\r\n",
-                          0),
-              0u);
+    EXPECT_EQ(
+        bytes.rfind("<HTML>\r\n<HEAD>\r\n<TITLE>" + Doc().Tessera()->m_strName + "</TITLE>\r\n", 0),
+        0u);
     EXPECT_NE(bytes.find("<BODY>\r\n" + CursorSegment() + "\r\n</BODY>\r\n</HTML>"),
               std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir.file("tlwbtn.class")));
@@ -182,7 +181,8 @@ TEST_F(PublishingTest, WithoutTheEditorTheBoxStartsClearedAndTheInsertDialogWrit
     EXPECT_TRUE(recommendation.contains(QStringLiteral("not installed")));
     const std::string body = Doc().Tessera()->GetHTMLBody(0, 1);
     EXPECT_EQ(ReadFileBytes(page), "<html>\r\n<body>\r\n<!--Insert By Tallowby Marquel-->\r\n" +
-                                       body + "\r\n<!--End of Marquel-->\r\n</body>\r\n</html>\r\n");
+                                       body +
+                                       "\r\n<!--End of Marquel-->\r\n</body>\r\n</html>\r\n");
     EXPECT_TRUE(std::filesystem::exists(dir.file("tlwbtn.class")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("club.restsq")));
     Exit();
