@@ -4,8 +4,10 @@
 #   widgetfile  the widget file reader and the design rebuild, seeded with the sample widget
 #               files, the shipped templates and stored designs with menus;
 #   archive     the object archive loader, seeded with the archives it writes itself;
-#   hive        the registry hive reader and writer, seeded with fuzz/seeds/hive.
-# Usage: scripts/fuzz.sh [seconds] [widgetfile|archive|hive]   (default 600, widgetfile)
+#   hive        the registry hive reader and writer, seeded with fuzz/seeds/hive;
+#   page        the Insert dialog's page reader and the editor's text form of a page, seeded
+#               with fuzz/seeds/page and the test pages.
+# Usage: scripts/fuzz.sh [seconds] [widgetfile|archive|hive|page]   (default 600, widgetfile)
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 DURATION=${1:-600}
@@ -13,8 +15,9 @@ WHICH=${2:-widgetfile}
 BUILD_DIR=${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}
 case "$WHICH" in
 widgetfile | archive | hive) TARGET=${WHICH}_fuzzer ;;
+page) TARGET=pagereader_fuzzer ;;
 *)
-    echo "usage: $0 [seconds] [widgetfile|archive|hive]" >&2
+    echo "usage: $0 [seconds] [widgetfile|archive|hive|page]" >&2
     exit 2
     ;;
 esac
@@ -45,6 +48,9 @@ widgetfile)
     ;;
 hive)
     SEEDS=("$ROOT/fuzz/seeds/hive")
+    ;;
+page)
+    SEEDS=("$ROOT/fuzz/seeds/page" "$ROOT/tests/data/pages")
     ;;
 esac
 # New inputs go to the first folder; the seeds are only read.
