@@ -12,6 +12,7 @@
 #include "platform/profile/profile.h"
 #include "platform/ui/qt/qtstring.h"
 #include "workbench/browserpanewidget.h"
+#include "workbench/core/helptopics.h"
 #include "workbench/core/namerule.h"
 #include "workbench/core/previewpage.h"
 #include "workbench/core/tessera.h"
@@ -28,7 +29,7 @@ constexpr int kCollapsedMargin = 15;
 
 CDlgNew::CDlgNew(CTessera& target, std::string workFolder, std::string userTemplateFolder,
                  QWidget* parent)
-    : QDialog(parent), m_target(target), m_pLister(std::make_unique<CTessera>()),
+    : CHelpDialog(IDD_NEW, parent), m_target(target), m_pLister(std::make_unique<CTessera>()),
       m_strWorkFolder(std::move(workFolder)), m_pName(new QLineEdit), m_pDescription(new QLineEdit),
       m_pBlank(new QRadioButton(QStringLiteral("Create &blank widget"))),
       m_pFromTemplate(new QRadioButton(QStringLiteral("Create from &template"))),

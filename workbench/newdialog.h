@@ -5,7 +5,7 @@
 // The dialog lists and previews through a widget of its own and changes the target, the
 // document's fresh widget, only on OK.
 
-#include <QDialog>
+#include "workbench/workbenchhelp.h"
 
 #include <memory>
 #include <string>
@@ -23,7 +23,7 @@ namespace tb {
 class CBrowserPane;
 class CTessera;
 
-class CDlgNew : public QDialog {
+class CDlgNew : public CHelpDialog {
     Q_OBJECT
 
 public:

@@ -7,12 +7,13 @@
 #include <QVBoxLayout>
 
 #include "platform/ui/qt/qtstring.h"
+#include "workbench/core/helptopics.h"
 #include "workbench/core/namerule.h"
 
 namespace tb {
 
 CDlgRename::CDlgRename(const std::string& name, const std::string& description, QWidget* parent)
-    : QDialog(parent), m_pName(new QLineEdit(ToQString(name))),
+    : CHelpDialog(IDD_RENAME, parent), m_pName(new QLineEdit(ToQString(name))),
       m_pDescription(new QLineEdit(ToQString(description))) {
     setWindowTitle(QStringLiteral("Rename"));
     m_pName->setToolTip(QStringLiteral("Letters A to Z and digits only"));

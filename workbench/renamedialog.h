@@ -2,7 +2,7 @@
 // "Rename": the widget's name and description. OK keeps the dialog open until the name
 // follows the name rule, with the rule's message.
 
-#include <QDialog>
+#include "workbench/workbenchhelp.h"
 
 #include <string>
 
@@ -10,7 +10,7 @@ class QLineEdit;
 
 namespace tb {
 
-class CDlgRename : public QDialog {
+class CDlgRename : public CHelpDialog {
     Q_OBJECT
 
 public:

@@ -12,12 +12,14 @@
 
 #include "platform/ui/qt/qtstring.h"
 #include "platform/ui/uiservices.h"
+#include "workbench/core/helptopics.h"
 #include "workbench/core/workbenchstrings.h"
 
 namespace tb {
 
 CDlgSupportFiles::CDlgSupportFiles(CTessera& widget, QWidget* parent)
-    : QDialog(parent), m_files(ListSupportFiles(widget)), m_pList(new QTreeWidget) {
+    : CHelpDialog(IDD_SUPPORT_FILES, parent), m_files(ListSupportFiles(widget)),
+      m_pList(new QTreeWidget) {
     setWindowTitle(QStringLiteral("Support Files"));
     auto* pLabel =
         new QLabel(QStringLiteral("Your Brisko has used these image,audio and class &files:"));

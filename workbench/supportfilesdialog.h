@@ -2,7 +2,7 @@
 // "Support Files": the files the widget's HTML needs, all selected, and "Copy to..." to copy
 // the selected ones into a chosen folder.
 
-#include <QDialog>
+#include "workbench/workbenchhelp.h"
 
 #include <vector>
 
@@ -14,7 +14,7 @@ namespace tb {
 
 class CTessera;
 
-class CDlgSupportFiles : public QDialog {
+class CDlgSupportFiles : public CHelpDialog {
     Q_OBJECT
 
 public:

@@ -13,6 +13,7 @@
 
 #include "platform/core/paths.h"
 #include "platform/ui/qt/qtstring.h"
+#include "workbench/core/helptopics.h"
 #include "workbench/core/namerule.h"
 #include "workbench/core/tessera.h"
 #include "workbench/core/workbenchstrings.h"
@@ -37,7 +38,8 @@ const char kShippedTemplate[] =
 } // namespace
 
 CDlgSaveAsTemplate::CDlgSaveAsTemplate(CTessera& widget, std::string userFolder, QWidget* parent)
-    : QDialog(parent), m_pName(new QLineEdit(ToQString(widget.GetTitle()))),
+    : CHelpDialog(IDD_SAVE_AS_TEMPLATE, parent),
+      m_pName(new QLineEdit(ToQString(widget.GetTitle()))),
       m_pDescription(new QLineEdit(ToQString(widget.GetDescription()))), m_pTarget(new QLabel),
       m_pList(new QListWidget) {
     setWindowTitle(QStringLiteral("Save as Template"));
@@ -118,8 +120,8 @@ void RunSaveAsTemplate(CTessera& widget, const std::string& userFolder, QWidget*
 }
 
 CDlgManageTemplates::CDlgManageTemplates(std::string userFolder, QWidget* parent)
-    : QDialog(parent), m_pName(new QLineEdit), m_pDescription(new QLineEdit),
-      m_pList(new QListWidget) {
+    : CHelpDialog(IDD_MANAGE_TEMPLATES, parent), m_pName(new QLineEdit),
+      m_pDescription(new QLineEdit), m_pList(new QListWidget) {
     setWindowTitle(QStringLiteral("Manage Templates"));
     m_pName->setToolTip(QStringLiteral("The template's new name: letters A to Z and digits only"));
     m_pDescription->setToolTip(QStringLiteral("The template's description"));

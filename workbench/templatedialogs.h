@@ -4,7 +4,7 @@
 // Templates" renames and deletes the user's templates; the program's own templates are listed
 // too but stay as they are.
 
-#include <QDialog>
+#include "workbench/workbenchhelp.h"
 
 #include <memory>
 #include <string>
@@ -19,7 +19,7 @@ namespace tb {
 
 class CTessera;
 
-class CDlgSaveAsTemplate : public QDialog {
+class CDlgSaveAsTemplate : public CHelpDialog {
     Q_OBJECT
 
 public:
@@ -56,7 +56,7 @@ private:
 // with its message. The document's modified state is not touched.
 void RunSaveAsTemplate(CTessera& widget, const std::string& userFolder, QWidget* parent);
 
-class CDlgManageTemplates : public QDialog {
+class CDlgManageTemplates : public CHelpDialog {
     Q_OBJECT
 
 public:

@@ -19,6 +19,7 @@
 #include "workbench/core/tessera.h"
 #include "workbench/core/vellumotooldoc.h"
 #include "workbench/core/workbenchstrings.h"
+#include "workbench/helpcommands.h"
 #include "workbench/mainframe.h"
 #include "workbench/newdialog.h"
 #include "workbench/opendialog.h"
@@ -154,6 +155,7 @@ void CVellumoToolApp::AttachCommands() {
         CDlgManageTemplates dialog(m_folders.templatesFolder, m_pFrame.get());
         dialog.exec();
     });
+    AttachHelpCommands(m_commands, *m_pFrame);
     m_commands.SetAction(
         ID_HELP_VIEW_SAMPLE, [this] { m_pDocument->ViewSample(); },
         [this] { return m_pDocument->CanViewSample(); });

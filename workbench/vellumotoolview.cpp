@@ -1,6 +1,7 @@
 #include "workbench/vellumotoolview.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -9,8 +10,10 @@
 #include "workbench/bitmapbutton.h"
 #include "workbench/core/commandids.h"
 #include "workbench/core/commandtable.h"
+#include "workbench/core/helptopics.h"
 #include "workbench/core/vellumotooldoc.h"
 #include "workbench/renamedialog.h"
+#include "workbench/workbenchhelp.h"
 #include "workbench/workbenchimages.h"
 
 namespace tb {
@@ -206,6 +209,25 @@ void CVellumoToolView::OnRename() {
     CDlgRename dialog(pTessera->GetTitle(), pTessera->GetDescription(), this);
     if (dialog.exec() == QDialog::Accepted)
         m_document.RenameWidget(dialog.Name(), dialog.Description());
+}
+
+bool CVellumoToolView::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* pKey = static_cast<QKeyEvent*>(event);
+        if (pKey->key() == Qt::Key_F1 && pKey->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return CColorFormView::event(event);
+}
+
+void CVellumoToolView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ShowWorkbenchHelp(IDD_MAIN_FORM);
+        return;
+    }
+    CColorFormView::keyPressEvent(event);
 }
 
 } // namespace tb

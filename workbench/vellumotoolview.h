@@ -53,6 +53,11 @@ signals:
     // A button ran its command; what it changed may have changed other commands' states.
     void CommandRun(unsigned nCommandId);
 
+protected:
+    // F1 in the form opens the form's page, before the frame's F1 opens the help's index.
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void BuildForm();
     CBitmapButton* AddButton(int nControlId, unsigned nCommandId, const QString& caption,
