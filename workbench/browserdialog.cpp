@@ -56,6 +56,7 @@ CDlgWebBrowser::CDlgWebBrowser(QWidget* parent, BrowserList::ProgramLookup findP
     m_pAdd->setToolTip(QStringLiteral("Add the browser to your list"));
     m_pDelete->setToolTip(QStringLiteral("Remove the selected browser from your list"));
     m_pPath->setMinimumWidth(320);
+    m_pBrowse->setMaximumWidth(m_pBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
 
     auto* pInstalledLabel = new QLabel(QStringLiteral("&Installed Browser List"));
     pInstalledLabel->setBuddy(m_pInstalled);
@@ -78,7 +79,10 @@ CDlgWebBrowser::CDlgWebBrowser(QWidget* parent, BrowserList::ProgramLookup findP
     pPathRow->addWidget(m_pBrowse);
     auto* pForm = new QFormLayout;
     pForm->addRow(QStringLiteral("&Name:"), m_pName);
-    pForm->addRow(QStringLiteral("File &Path:"), pPathRow);
+    // A label of a row of several controls names its buddy itself.
+    auto* pPathLabel = new QLabel(QStringLiteral("File &Path:"));
+    pPathLabel->setBuddy(m_pPath);
+    pForm->addRow(pPathLabel, pPathRow);
     auto* pAddRow = new QHBoxLayout;
     pAddRow->addStretch();
     pAddRow->addWidget(m_pAdd);

@@ -122,7 +122,7 @@ void CCreditsScroller::Step() {
 }
 
 QSize CCreditsScroller::sizeHint() const {
-    return {230, 240};
+    return {250, 240};
 }
 
 void CCreditsScroller::paintEvent(QPaintEvent*) {

@@ -13,11 +13,11 @@ const CAboutData kAboutData = {
     "Ambrel Brisko Software\nWorkshop Row 12\n4410 Tallowby",
     "Ambrel Brisko\t|Version 2.0||ambrel-brisko^||"
     "Founding Engineers\n||"
-    "Button Model and Widget Files\r|Orla Quennemet||"
-    "Designer and Painting\r|Tavo Brisklund||"
-    "Workbench and Publishing\r|Mirela Ostvang||"
+    "Button Model\r|Orla Quennemet||"
+    "Designer\r|Tavo Brisklund||"
+    "Workbench\r|Mirela Ostvang||"
     "Script Player\r|Jonne Wickerstaff||"
-    "Help Pages and Testing\r|Sefa Dunmoor|||"
+    "Help and Tests\r|Sefa Dunmoor|||"
     "With Thanks\n||"
     "to every web author|who drew a panel of buttons|and told us what it needed.|||",
     "https://www.ambrel-brisko.example/order.htm",
