@@ -11,6 +11,7 @@ PACKAGES=(
     locales
     python3
     chromium
+    dpkg-dev desktop-file-utils shared-mime-info file
 )
 
 missing=()
