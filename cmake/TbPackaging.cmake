@@ -2,8 +2,8 @@
 # /usr. Its scripts update the desktop's file types and menu entries after an install or a
 # removal. Library dependencies are worked out from the programs themselves.
 set(CPACK_PACKAGE_NAME "ambrel-brisko")
-set(CPACK_PACKAGE_VENDOR "Ambrel Brisko Software")
-set(CPACK_PACKAGE_CONTACT "Ambrel Brisko Software <support@ambrel-brisko.example>")
+set(CPACK_PACKAGE_VENDOR "Tallowby Software")
+set(CPACK_PACKAGE_CONTACT "Tallowby Software <support@tallowby.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Designs panels of animated web buttons and publishes them as HTML")
 set(CPACK_PACKAGE_DESCRIPTION "Ambrel Brisko lets a web author design a panel of animated \
 buttons without writing code, preview it in a browser and publish it into web pages together \

@@ -56,7 +56,8 @@ CDlgWebBrowser::CDlgWebBrowser(QWidget* parent, BrowserList::ProgramLookup findP
     m_pAdd->setToolTip(QStringLiteral("Add the browser to your list"));
     m_pDelete->setToolTip(QStringLiteral("Remove the selected browser from your list"));
     m_pPath->setMinimumWidth(320);
-    m_pBrowse->setMaximumWidth(m_pBrowse->fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
+    const int nBrowseWidth = m_pBrowse->fontMetrics().horizontalAdvance(QStringLiteral("...")) * 4;
+    m_pBrowse->setMaximumWidth(nBrowseWidth);
 
     auto* pInstalledLabel = new QLabel(QStringLiteral("&Installed Browser List"));
     pInstalledLabel->setBuddy(m_pInstalled);

@@ -6,6 +6,7 @@
 #include "workbench/core/aboutdata.h"
 #include "workbench/core/commandids.h"
 #include "workbench/core/commandtable.h"
+#include "workbench/core/workbenchstrings.h"
 #include "workbench/mainframe.h"
 #include "workbench/workbenchhelp.h"
 
@@ -21,8 +22,7 @@ void AttachHelpCommands(CCommandTable& commands, CMainFrame& frame) {
         CAboutDlg dialog(InstallationAboutData(), pFrame);
         dialog.exec();
     });
-    commands.SetAction(ID_HELP_ORDERING,
-                       [] { Ui().OpenDocument(InstallationAboutData().orderPage); });
+    commands.SetAction(ID_HELP_ORDERING, [] { Ui().OpenDocument(LoadHostString(IDS_ORDER_PAGE)); });
     for (unsigned nKey : {ID_HELP_FINDER, ID_HELP_TUTORIAL, ID_HELP_FAQ, ID_HELP_WORK_WITH_EDITOR,
                           IDC_MORE_INFORMATION})
         commands.SetAction(nKey, [nKey] { ShowWorkbenchHelp(nKey); });

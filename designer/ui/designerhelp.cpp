@@ -39,7 +39,7 @@ constexpr CHelpTopic kTopics[] = {
 };
 
 bool ShowPage(std::string_view page) {
-    return ShowHelpPage(std::string(page), kHelpMissingMessage, kPageMessageCaption);
+    return ShowHelpPage(std::string(page), kDialogHelpMissing, kPageMessageCaption);
 }
 
 } // namespace

@@ -26,13 +26,10 @@ enum HelpTemplate : unsigned {
     IDD_COPY_RESOURCES = 4006,
 };
 
-// What the designer says when a help page is not there.
-inline constexpr char kHelpMissingMessage[] = "帮助文件没有找到.";
-
 // The page of a template ("dmenu.htm"), or empty for a template without help.
 std::string_view DesignerHelpTopic(unsigned nTemplate);
 
-// Opens the template's page in the help window, or shows kHelpMissingMessage with the stop
+// Opens the template's page in the help window, or shows kDialogHelpMissing with the stop
 // icon when the page is not in the help folder. A template without help opens nothing.
 // Returns whether a page opened.
 bool ShowDesignerHelp(unsigned nTemplate);

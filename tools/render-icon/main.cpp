@@ -1,12 +1,12 @@
 // tb-render-icon SVG FOLDER SIZE...: renders the program's icon at each size into
 // FOLDER/SIZExSIZE/apps/<name of the SVG>.png, the layout of an icon theme, for installing.
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QDir>
 #include <cstdio>
 
 int main(int argc, char** argv) {

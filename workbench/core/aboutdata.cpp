@@ -8,9 +8,9 @@ namespace {
 // Credits: a tab ends a title, a line feed a heading, a carriage return a subheading, '^' a
 // picture's name; the empty lines are gaps.
 const CAboutData kAboutData = {
-    "https://www.ambrel-brisko.example/",
-    "support@ambrel-brisko.example",
-    "Ambrel Brisko Software\nWorkshop Row 12\n4410 Tallowby",
+    "https://www.tallowby.example/",
+    "support@tallowby.example",
+    "Tallowby Software\nWorkshop Row 12\n4410 Tallowby",
     "Ambrel Brisko\t|Version 2.0||ambrel-brisko^||"
     "Founding Engineers\n||"
     "Button Model\r|Orla Quennemet||"
@@ -20,7 +20,6 @@ const CAboutData kAboutData = {
     "Help and Tests\r|Sefa Dunmoor|||"
     "With Thanks\n||"
     "to every web author|who drew a panel of buttons|and told us what it needed.|||",
-    "https://www.ambrel-brisko.example/order.htm",
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// What the installation tells about its maker: the addresses the About box shows and links
-// to, the credits it scrolls, and the page where the program is ordered.
+// What the installation tells about its maker in the About box: the addresses it shows and
+// links to, and the credits it scrolls. (The order page is in the string table.)
 
 #include <string>
 
@@ -11,7 +11,6 @@ struct CAboutData {
     std::string supportMail;   // "Tech Support:", opened by a click as a mail address
     std::string postalAddress; // "Postal Mail:", lines separated by '\n'
     std::string credits;       // lines separated by '|', styled by their last characters
-    std::string orderPage;     // the address Ordering Information opens
 };
 
 const CAboutData& InstallationAboutData();

@@ -22,9 +22,6 @@ enum WorkbenchHelpKey : unsigned {
     IDD_MANAGE_TEMPLATES = 155,
 };
 
-// What a dialog says when its help page is not there.
-inline constexpr char kDialogHelpMissing[] = "帮助文件没有找到.";
-
 // The page of a key ("dnew.htm"), or empty for a key without help.
 std::string_view WorkbenchHelpPage(unsigned nKey);
 

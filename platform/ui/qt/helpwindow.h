@@ -17,6 +17,8 @@ namespace tb {
 inline constexpr char kHelpFolderName[] = "TesseraBrisko.help";
 // The help's first page, with the list of all topics.
 inline constexpr char kHelpIndexPage[] = "index.htm";
+// What a dialog of any of the programs says when its help page is not there.
+inline constexpr char kDialogHelpMissing[] = "帮助文件没有找到.";
 
 // The folder the pages are looked up in: the running program's folder + "/TesseraBrisko.help",
 // or the folder set below.
