@@ -56,21 +56,6 @@ std::string VersionBeforeParenthesis(const std::string& currentVersion) {
     return version;
 }
 
-// The slot number of a "Path<i>" entry name (i decimal, no leading zero), or 0.
-int PathSlot(const std::string& name) {
-    if (name.size() < 5 || name.size() > 14)
-        return 0;
-    if (!tb::StartsWithNoCase(name, "path") || name[4] == '0')
-        return 0;
-    long long slot = 0;
-    for (size_t i = 4; i < name.size(); ++i) {
-        if (name[i] < '0' || name[i] > '9')
-            return 0;
-        slot = slot * 10 + (name[i] - '0');
-    }
-    return slot > 0x7FFFFFFF ? 0 : static_cast<int>(slot);
-}
-
 bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa {
     }, sb{};
@@ -81,6 +66,20 @@ bool SameFile(const std::string& a, const std::string& b) {
 } // namespace
 
 namespace tb {
+
+int BrowserSlotOfEntry(const std::string& entry, std::string_view prefix) {
+    const size_t nDigits = entry.size() - std::min(entry.size(), prefix.size());
+    if (nDigits < 1 || nDigits > 10 || !StartsWithNoCase(entry, prefix) ||
+        entry[prefix.size()] == '0')
+        return 0;
+    long long slot = 0;
+    for (size_t i = prefix.size(); i < entry.size(); ++i) {
+        if (entry[i] < '0' || entry[i] > '9')
+            return 0;
+        slot = slot * 10 + (entry[i] - '0');
+    }
+    return slot > 0x7FFFFFFF ? 0 : static_cast<int>(slot);
+}
 
 std::string FindOnSearchPath(const std::string& program, const std::string& searchPath) {
     if (program.empty() || program.find('/') != std::string::npos)
@@ -238,7 +237,7 @@ void BrowserList::rereadSpecified() {
             return;
         std::string name;
         for (DWORD i = 0; RegEnumValue(key.Get(), i, &name) == ERROR_SUCCESS; ++i) {
-            int slot = PathSlot(name);
+            int slot = tb::BrowserSlotOfEntry(name, "Path");
             if (slot >= 1 && slot <= n)
                 slots.push_back(slot);
         }

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class BrowserList {
@@ -52,6 +53,10 @@ private:
 };
 
 namespace tb {
+
+// The slot of a settings entry named prefix and a decimal number without a leading zero
+// ("Path12" is slot 12 of "Path"; letter case does not matter), or 0.
+int BrowserSlotOfEntry(const std::string& entry, std::string_view prefix);
 
 // The first executable regular file named program in the ':'-separated folders of
 // searchPath (absolute folders only), or "".

@@ -3,7 +3,6 @@
 #include <map>
 
 #include "component/browserlist.h"
-#include "platform/core/asciitext.h"
 #include "platform/core/numfmt.h"
 #include "platform/profile/profile.h"
 #include "platform/registry/regkey.h"
@@ -29,20 +28,6 @@ int SlotCount() {
     return AtoI(GetProfileString(kSection, kCount));
 }
 
-// The slot of a "Name<i>" entry (i decimal without a leading zero), or 0.
-int NameSlot(const std::string& entry) {
-    if (entry.size() < 5 || entry.size() > 14 || !StartsWithNoCase(entry, "name") ||
-        entry[4] == '0')
-        return 0;
-    long long nSlot = 0;
-    for (size_t i = 4; i < entry.size(); ++i) {
-        if (entry[i] < '0' || entry[i] > '9')
-            return 0;
-        nSlot = nSlot * 10 + (entry[i] - '0');
-    }
-    return nSlot > 0x7FFFFFFF ? 0 : static_cast<int>(nSlot);
-}
-
 // The names held by slots 1 to nCount, by slot. Found by listing the section's entries
 // rather than by reading every slot up to the count: a damaged count in the billions must
 // not stall the dialog.
@@ -53,7 +38,7 @@ std::map<int, std::string> NamedSlots(int nCount) {
         return slots;
     std::string entry;
     for (DWORD i = 0; RegEnumValue(key.Get(), i, &entry) == ERROR_SUCCESS; ++i) {
-        const int nSlot = NameSlot(entry);
+        const int nSlot = BrowserSlotOfEntry(entry, "Name");
         if (nSlot < 1 || nSlot > nCount)
             continue;
         std::string name = GetProfileString(kSection, NameEntry(nSlot));
