@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ui/qt/qtstring.h"
+#include "workbench/core/helptopics.h"
 #include "workbench/core/pagereader.h"
 #include "workbench/core/publishing.h"
 #include "workbench/core/workbenchstrings.h"
@@ -18,8 +19,9 @@
 namespace tb {
 
 CDlgInsert::CDlgInsert(const std::string& page, CTessera& widget, QWidget* parent)
-    : QDialog(parent), m_strPage(page), m_widget(widget), m_pText(new QPlainTextEdit),
-      m_pNotice(new QLabel), m_pInsert(new QPushButton(QStringLiteral("&Insert"))),
+    : CHelpDialog(IDD_INSERT, parent), m_strPage(page), m_widget(widget),
+      m_pText(new QPlainTextEdit), m_pNotice(new QLabel),
+      m_pInsert(new QPushButton(QStringLiteral("&Insert"))),
       m_pUndo(new QPushButton(QStringLiteral("&Undo"))),
       m_pCopyFiles(new QCheckBox(
           QStringLiteral("&Copy class,image and audio files into same directory automatically"))) {

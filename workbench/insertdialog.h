@@ -5,11 +5,10 @@
 // box is ticked. A page that could not be read whole is never written: the dialog says which
 // page it is and offers only Cancel.
 
-#include <QDialog>
-
 #include <string>
 
 #include "workbench/pagetextcodec.h"
+#include "workbench/workbenchhelp.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,7 +19,7 @@ namespace tb {
 
 class CTessera;
 
-class CDlgInsert : public QDialog {
+class CDlgInsert : public CHelpDialog {
     Q_OBJECT
 
 public:

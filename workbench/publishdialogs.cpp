@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "workbench/core/helptopics.h"
+
 namespace tb {
 
 QLabel* MakerNoteLabel(const QString& text) {
@@ -23,7 +25,7 @@ QLabel* MakerNoteLabel(const QString& text) {
 }
 
 CDlgHtmlCode::CDlgHtmlCode(const QString& code, QWidget* parent)
-    : QDialog(parent), m_pCode(new QPlainTextEdit) {
+    : CHelpDialog(IDD_VIEW_CODE, parent), m_pCode(new QPlainTextEdit) {
     setWindowTitle(QStringLiteral("Brisko's HTML Code"));
     m_pCode->setObjectName(QStringLiteral("IDC_%1").arg(IDC_CODE));
     m_pCode->setPlainText(code);
@@ -54,8 +56,9 @@ CDlgHtmlCode::CDlgHtmlCode(const QString& code, QWidget* parent)
 }
 
 CDlgEditorChoice::CDlgEditorChoice(bool bEditorInstalled, QWidget* parent)
-    : QDialog(parent), m_pUseEditor(new QCheckBox(
-                           QStringLiteral("Using Ambrel HTML Editor's File\\Import Widget... "))),
+    : CHelpDialog(IDD_EDITOR_CHOICE, parent),
+      m_pUseEditor(
+          new QCheckBox(QStringLiteral("Using Ambrel HTML Editor's File\\Import Widget... "))),
       m_pRecommendation(nullptr) {
     setWindowTitle(QStringLiteral("Insert Brisko into Page"));
     QString text = QStringLiteral(

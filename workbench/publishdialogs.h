@@ -3,7 +3,7 @@
 // on the clipboard, and "Insert Brisko into Page", which recommends the maker's page editor
 // for inserting widgets and offers it when it is installed.
 
-#include <QDialog>
+#include "workbench/workbenchhelp.h"
 
 class QCheckBox;
 class QLabel;
@@ -11,7 +11,7 @@ class QPlainTextEdit;
 
 namespace tb {
 
-class CDlgHtmlCode : public QDialog {
+class CDlgHtmlCode : public CHelpDialog {
     Q_OBJECT
 
 public:
@@ -25,7 +25,7 @@ private:
     QPlainTextEdit* m_pCode;
 };
 
-class CDlgEditorChoice : public QDialog {
+class CDlgEditorChoice : public CHelpDialog {
     Q_OBJECT
 
 public:

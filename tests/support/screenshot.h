@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -12,9 +13,11 @@
 namespace tb::test {
 
 #ifdef TB_SCREENSHOT_DIR
+// name may lie in a subfolder ("help/dfont.png"); the folder is made.
 inline QString ShotPath(const char* name) {
-    QDir().mkpath(QStringLiteral(TB_SCREENSHOT_DIR));
-    return QStringLiteral(TB_SCREENSHOT_DIR "/%1").arg(QLatin1String(name));
+    const QString path = QStringLiteral(TB_SCREENSHOT_DIR "/%1").arg(QLatin1String(name));
+    QDir().mkpath(QFileInfo(path).path());
+    return path;
 }
 #endif
 

@@ -19,7 +19,9 @@
 #include "workbench/core/aboutdata.h"
 #include "workbench/core/commandids.h"
 #include "workbench/core/helptopics.h"
+#include "workbench/insertdialog.h"
 #include "workbench/newdialog.h"
+#include "workbench/publishdialogs.h"
 #include "workbench/renamedialog.h"
 #include "workbench/supportfilesdialog.h"
 #include "workbench/templatedialogs.h"
@@ -105,6 +107,10 @@ TEST_F(WorkbenchHelp, F1InEachHostDialogOpensThatDialogsPage) {
     dialogs.push_back(std::make_unique<CDlgManageTemplates>(templates.path(), &Frame()));
     dialogs.push_back(std::make_unique<CDlgSupportFiles>(widget, &Frame()));
     dialogs.push_back(std::make_unique<CDlgNew>(fresh, dir.path(), templates.path(), &Frame()));
+    dialogs.push_back(std::make_unique<CDlgHtmlCode>(QStringLiteral("<applet>"), &Frame()));
+    dialogs.push_back(std::make_unique<CDlgEditorChoice>(false, &Frame()));
+    WriteFileBytes(dir.file("page.htm"), "<html>\r\n<body>\r\n</body>\r\n</html>\r\n");
+    dialogs.push_back(std::make_unique<CDlgInsert>(dir.file("page.htm"), widget, &Frame()));
     const std::pair<unsigned, const char*> kExpected[] = {
         {131, "drename.htm"},
         {134, "dbrowser.htm"},
@@ -113,6 +119,9 @@ TEST_F(WorkbenchHelp, F1InEachHostDialogOpensThatDialogsPage) {
         {155, "dmanagetemplate.htm"},
         {141, "dsupportfiles.htm"},
         {130, "dnew.htm"},
+        {142, "dviewcode.htm"},
+        {147, "dinsert.htm"},
+        {132, "dinsertintohtml.htm"},
     };
     for (size_t i = 0; i < dialogs.size(); ++i) {
         EXPECT_EQ(dialogs[i]->HelpTemplate(), kExpected[i].first);

@@ -93,6 +93,7 @@ TEST_F(InsertDialogTest, TwoInsertsAtOneCaretUndoTheLastAndOkWritesThePageWithTh
     EXPECT_EQ(dialog.PageBytes(), head + Block() + Block() + tail);
     ASSERT_NE(widget.GetHTMLBody(0, 1).find("<applet"), std::string::npos);
     EXPECT_TRUE(Framed(dialog).save(ShotPath("workbench-insert-into.png")));
+    EXPECT_TRUE(Framed(dialog).save(ShotPath("help/dinsertintohtml.png")));
 
     QTest::mouseClick(dialog.UndoButton(), Qt::LeftButton);
     EXPECT_FALSE(dialog.UndoButton()->isEnabled());

@@ -62,6 +62,7 @@ TEST_F(PublishingTest, CopyCodePutsTheCursorSegmentOnTheClipboardAndShowsIt) {
             shown = pCode->toPlainText();
         EXPECT_NE(dialog.findChild<QLabel*>(QStringLiteral("IDC_1041")), nullptr);
         EXPECT_TRUE(Framed(dialog).save(ShotPath("workbench-html-code.png")));
+        EXPECT_TRUE(Framed(dialog).save(ShotPath("help/dviewcode.png")));
         static_cast<QDialog&>(dialog).accept();
     });
     Click(CVellumoToolView::IDC_COPY_CODE);
@@ -112,6 +113,7 @@ TEST_F(PublishingTest, InsertIntoStartsThePageEditorBesideTheProgramWithThePage)
     CDialogDriver driver(kChoiceTitle, [&](QWidget& dialog) {
         bTicked = dialog.findChild<QCheckBox*>(QStringLiteral("IDC_1042"))->isChecked();
         EXPECT_TRUE(Framed(dialog).save(ShotPath("workbench-editor-choice.png")));
+        EXPECT_TRUE(Framed(dialog).save(ShotPath("help/dinsert.png")));
         static_cast<QDialog&>(dialog).accept();
     });
     Click(CVellumoToolView::IDC_INSERT_INTO);

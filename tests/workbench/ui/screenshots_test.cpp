@@ -33,7 +33,6 @@ namespace {
 
 // The picture, and a copy under the name the help pages show it by.
 void SaveWithHelpCopy(const QImage& image, const char* name, const char* helpName) {
-    QDir().mkpath(ShotPath("help"));
     EXPECT_TRUE(image.save(ShotPath(name)));
     EXPECT_TRUE(image.save(ShotPath("help/") + QLatin1String(helpName)));
 }

@@ -86,11 +86,11 @@ TEST_F(MainForm, AButtonShowsItsPressedLookWhileHeldAndItsCommandRunsOnRelease) 
     EXPECT_EQ(ui.calls().size(), 1u);
     // Disabled, the picture is another, paler one.
     CBitmapButton* pMore = View().Button(1028);
-    ASSERT_FALSE(pMore->isEnabled());
-    const QImage disabled = pMore->CurrentBitmap().toImage();
-    pMore->setEnabled(true);
-    EXPECT_NE(pMore->CurrentBitmap().toImage(), disabled);
+    ASSERT_TRUE(pMore->isEnabled());
+    const QImage enabled = pMore->CurrentBitmap().toImage();
     pMore->setEnabled(false);
+    EXPECT_NE(pMore->CurrentBitmap().toImage(), enabled);
+    pMore->setEnabled(true);
     Exit();
 }
 
