@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "platform/ui/qt/qtstring.h"
 #include "platform/ui/uiservices.h"
@@ -71,6 +73,18 @@ void CLinkLabel::keyPressEvent(QKeyEvent* event) {
 void CLinkLabel::hideEvent(QHideEvent* event) {
     SetHover(false);
     QLabel::hideEvent(event);
+}
+
+void CLinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Reached by Tab, the link shows that Space opens it.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void CLinkLabel::SetHover(bool bHover) {
