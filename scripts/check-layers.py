@@ -32,6 +32,7 @@ LAYERS = [
     "designer/ui",
     "component/module",
     "workbench/core",
+    "addin/core",
     "workbench addin vellumo",
     "cli tools benchmarks fuzz",
     "tests/support",
@@ -42,12 +43,12 @@ LAYERS = [
 GUI_FREE = {
     "platform/core", "platform/module", "platform/registry", "platform/surface",
     "platform/ui", "platform/profile", "platform/com", "model", "designer/paint",
-    "designer/core", "component", "addin/host", "workbench/core",
+    "designer/core", "component", "addin/host", "workbench/core", "addin/core",
 }
 
 # Host folders, the parts of the widget component they must not include, and the one
 # header of the component that hosts share (the workbench shows the same browser lists).
-HOSTS = {"workbench", "workbench/core", "addin", "vellumo"}
+HOSTS = {"workbench", "workbench/core", "addin", "addin/core", "vellumo"}
 COMPONENT_PARTS = ("model/", "designer/", "component/")
 SHARED_WITH_HOSTS = {"component/browserlist.h"}
 

@@ -1,0 +1,67 @@
+// AmbrelWidgetFP.so as the page editor and installers see it: the connection object the
+// editor asks for, and the registration that lists the add-in with the editor.
+
+#include <QApplication>
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+
+#include "addin/addinwindows.h"
+#include "addin/core/connect.h"
+#include "addin/host/addinregistry.h"
+#include "platform/com/interfaces.h"
+#include "platform/core/paths.h"
+#include "platform/ui/qt/qtuiservices.h"
+
+namespace {
+
+using namespace tb::addin;
+
+// Where this module was loaded from, as an absolute path.
+std::string ModulePath() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&ModulePath), &info) == 0 || !info.dli_fname)
+        return {};
+    char* absolute = realpath(info.dli_fname, nullptr);
+    if (!absolute)
+        return info.dli_fname;
+    std::string path = absolute;
+    free(absolute);
+    return path;
+}
+
+// The module has its own copy of the platform's UiServices; inside an editor with windows
+// its messages are the desktop's message boxes.
+void UseDesktopDialogs() {
+    static tb::QtUiServices desktop;
+    static bool bInstalled = false;
+    if (!bInstalled && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        tb::SetUi(&desktop);
+        bInstalled = true;
+    }
+}
+
+} // namespace
+
+TB_ADDIN_EXPORT tb::host::IAddInConnect* CreateAddInConnect() {
+    UseDesktopDialogs();
+    return new CConnect(tb::FolderWithoutSeparator(ModulePath()),
+                        std::make_unique<CAddInWindows>());
+}
+
+TB_COM_EXPORT HRESULT DllRegisterServer() {
+    const std::string path = ModulePath();
+    if (path.empty() || !tb::host::RegisterAddInClass(kAddInProgId, kAddInClsid, path) ||
+        !tb::host::WriteAddInRecord(
+            {kAddInProgId, kAddInFriendlyName, kAddInDescription,
+             tb::host::LoadBehaviorConnected | tb::host::LoadBehaviorStartup}))
+        return SELFREG_E_CLASS;
+    return S_OK;
+}
+
+TB_COM_EXPORT HRESULT DllUnregisterServer() {
+    const bool bRecord = tb::host::DeleteAddInRecord(kAddInProgId);
+    const bool bClass = tb::host::UnregisterAddInClass(kAddInProgId);
+    return bRecord && bClass ? S_OK : SELFREG_E_CLASS;
+}
