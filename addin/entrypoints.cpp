@@ -3,15 +3,12 @@
 
 #include <QApplication>
 
-#include <dlfcn.h>
-
-#include <cstdlib>
-
 #include "addin/addinwindows.h"
 #include "addin/core/connect.h"
 #include "addin/host/addinregistry.h"
 #include "platform/com/interfaces.h"
 #include "platform/core/paths.h"
+#include "platform/module/modulepath.h"
 #include "platform/ui/qt/qtuiservices.h"
 
 namespace {
@@ -20,15 +17,7 @@ using namespace tb::addin;
 
 // Where this module was loaded from, as an absolute path.
 std::string ModulePath() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&ModulePath), &info) == 0 || !info.dli_fname)
-        return {};
-    char* absolute = realpath(info.dli_fname, nullptr);
-    if (!absolute)
-        return info.dli_fname;
-    std::string path = absolute;
-    free(absolute);
-    return path;
+    return tb::ModulePathOf(reinterpret_cast<const void*>(&ModulePath));
 }
 
 // The module has its own copy of the platform's UiServices; inside an editor with windows

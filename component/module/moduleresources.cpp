@@ -1,14 +1,12 @@
 #include "component/module/moduleresources.h"
 
-#include <dlfcn.h>
-#include <stdlib.h>
-
 #include <memory>
 #include <string_view>
 
 #include "component/briskoids.h"
 #include "component/componentstate.h"
 #include "platform/core/paths.h"
+#include "platform/module/modulepath.h"
 #include "platform/module/moduleres.h"
 #include "platform/profile/profile.h"
 
@@ -31,16 +29,7 @@ std::unique_ptr<CModuleResources> g_pResources;
 } // namespace
 
 std::string BriskoModulePath() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&BriskoModulePath), &info) == 0 || !info.dli_fname)
-        return {};
-    // Registration records this path, so it must not depend on the host's current folder.
-    char* absolute = realpath(info.dli_fname, nullptr);
-    if (!absolute)
-        return info.dli_fname;
-    std::string path = absolute;
-    free(absolute);
-    return path;
+    return ModulePathOf(reinterpret_cast<const void*>(&BriskoModulePath));
 }
 
 void InitBriskoModule() {
