@@ -146,6 +146,11 @@ TEST_F(WidgetAddIn, APersonInsertsAWidgetFromATemplateAndEditsItAgain) {
     EXPECT_NE(bytes.find("<param name=\"I0-0\" value=\"Shop,"), std::string::npos) << bytes;
     EXPECT_EQ(bytes.find("value=\"Home,"), std::string::npos);
     SaveScreenshot(Window(), "vellumo-widget-inserted.png");
+
+    // The edit was one step: undone, the page holds the widget as first inserted.
+    ASSERT_TRUE(Window().Undo());
+    bytes = Bytes();
+    EXPECT_EQ(bytes.substr(bytes.find("<applet")), firstApplet);
 }
 
 } // namespace

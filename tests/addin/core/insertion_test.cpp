@@ -84,6 +84,10 @@ TEST_F(WidgetInsertion, ANewWidgetIsSavedBesideThePageAndPastedInOneUndoStep) {
 
     ASSERT_TRUE(std::filesystem::is_regular_file(SiteFile(kNewFile)));
     EXPECT_EQ(TitleOf(kNewFile), "FP46000.5");
+    CWidgetObjectForTest saved;
+    ASSERT_TRUE(saved.ReadConfigFile(SiteFile(kNewFile)));
+    EXPECT_EQ(saved.GetPreviewPath(), "_tsqres/");
+    EXPECT_EQ(saved.GetProgID(), "TesseraServer.Brisko");
     const std::string body = m_editor.Page()->BodyHtml();
     EXPECT_NE(body.find(std::string("<applet id=\"") + kNewId + "\""), std::string::npos) << body;
     // The HTML refers to the media through the page's widget folder.
