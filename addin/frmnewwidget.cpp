@@ -13,20 +13,19 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "addin/webpreviewpane.h"
 #include "platform/core/userfolders.h"
 #include "platform/ui/qt/qtstring.h"
+#include "platform/ui/web/browserpanewidget.h"
 #include "workbench/core/templates.h"
 
 namespace tb::addin {
 
-CFrmNewWidget::CFrmNewWidget(QWidget* parent, QWidget* previewPane) : QDialog(parent) {
+CFrmNewWidget::CFrmNewWidget(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("New Widget"));
-    if (!previewPane)
-        previewPane = new CWebPreviewPane(this);
-    previewPane->setParent(this);
+    const CBrowserPaneWidget pane = CreateBrowserPane(this);
+    QWidget* previewPane = pane.pWidget;
     previewPane->setMinimumSize(360, 260);
-    m_chooser.SetPreviewPane(dynamic_cast<CBrowserPane*>(previewPane));
+    m_chooser.SetPreviewPane(pane.pPane);
     m_chooser.SetUserTemplateFolder(UserTemplateFolder());
 
     auto* pGroup = new QButtonGroup(this);

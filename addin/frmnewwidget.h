@@ -19,9 +19,9 @@ class CFrmNewWidget : public QDialog, public INewWidgetForm {
     Q_OBJECT
 
 public:
-    // previewPane: the page view for the preview (the form takes it as a child); null makes
-    // the form's own web view.
-    explicit CFrmNewWidget(QWidget* parent = nullptr, QWidget* previewPane = nullptr);
+    // The preview pane comes from the platform's pane factory (a web view unless a test
+    // installed another).
+    explicit CFrmNewWidget(QWidget* parent = nullptr);
     ~CFrmNewWidget() override;
 
     CNewWidgetChooser& Chooser() override { return m_chooser; }

@@ -28,6 +28,7 @@ LAYERS = [
     "designer/core",
     "component",
     "platform/surface/qt platform/ui/qt",
+    "platform/ui/web",
     "model/ui",
     "designer/ui",
     "component/module",

@@ -11,7 +11,7 @@
 
 #include "platform/profile/profile.h"
 #include "platform/ui/qt/qtstring.h"
-#include "workbench/browserpanewidget.h"
+#include "platform/ui/web/browserpanewidget.h"
 #include "workbench/core/helptopics.h"
 #include "workbench/core/namerule.h"
 #include "workbench/core/previewpage.h"

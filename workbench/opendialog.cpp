@@ -10,7 +10,7 @@
 #include "platform/profile/profile.h"
 #include "platform/ui/qt/qtstring.h"
 #include "platform/ui/qt/qtuiservices.h"
-#include "workbench/browserpanewidget.h"
+#include "platform/ui/web/browserpanewidget.h"
 #include "workbench/core/previewpage.h"
 #include "workbench/core/tessera.h"
 #include "workbench/core/workbenchstrings.h"

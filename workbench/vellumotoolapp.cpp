@@ -12,7 +12,7 @@
 #include "platform/ui/qt/qtstring.h"
 #include "platform/ui/qt/qtuiservices.h"
 #include "platform/ui/uiservices.h"
-#include "workbench/browserpanewidget.h"
+#include "platform/ui/web/browserpanewidget.h"
 #include "workbench/core/commandids.h"
 #include "workbench/core/componentsetup.h"
 #include "workbench/core/templates.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "addin/core/widgetobject.h"
-#include "workbench/core/browserpane.h"
+#include "platform/ui/browserpane.h"
 
 namespace tb::addin {
 

@@ -23,7 +23,7 @@ namespace tb::test {
 inline const char kBriskoProgId[] = "TesseraServer.Brisko";
 
 // A pane that records where it was sent.
-class CRecordingPane : public CBrowserPane {
+class CNavigationLog : public CBrowserPane {
 public:
     void Navigate(const std::string& pathOrBlank) override { visits.push_back(pathOrBlank); }
     std::vector<std::string> visits;
@@ -39,7 +39,7 @@ public:
             onShow(chooser);
     }
 
-    CRecordingPane pane;
+    CNavigationLog pane;
     addin::CNewWidgetChooser chooser;
     // What the person does with the form; without it the form closes as with Cancel.
     std::function<void(addin::CNewWidgetChooser&)> onShow;

@@ -28,7 +28,7 @@ protected:
     }
 
     tb::test::TempDir m_userTemplates;
-    tb::test::CRecordingPane m_pane;
+    tb::test::CNavigationLog m_pane;
     CNewWidgetChooser m_chooser;
 };
 

@@ -14,20 +14,19 @@
 #include "tests/addin/core/addintest.h"
 #include "tests/support/scriptedui.h"
 #include "tests/support/widgetapp.h"
+#include "tests/workbench/ui/recordingpane.h"
 
 using namespace tb::addin;
 using tb::UiAnswer;
 
 namespace {
 
-class CRecordingPaneWidget : public QWidget, public tb::test::CRecordingPane {};
-
 class NewWidgetForm : public tb::test::AddInFixture {
 protected:
     NewWidgetForm() {
         tb::test::EnsureWidgetApp();
-        m_pPane = new CRecordingPaneWidget;
-        m_pForm = std::make_unique<CFrmNewWidget>(nullptr, m_pPane);
+        m_pForm = std::make_unique<CFrmNewWidget>();
+        m_pPane = &m_panes.Last();
         CNewWidgetChooser& chooser = m_pForm->Chooser();
         chooser.sProgID = tb::test::kBriskoProgId;
         chooser.sTesseraPath = m_tables.componentFolders[0];
@@ -40,7 +39,8 @@ protected:
     }
     void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
-    CRecordingPaneWidget* m_pPane = nullptr;
+    tb::test::CRecordingPanes m_panes;
+    tb::test::CRecordingPane* m_pPane = nullptr;
     std::unique_ptr<CFrmNewWidget> m_pForm;
 };
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "workbench/browserpanewidget.h"
+#include "platform/ui/web/browserpanewidget.h"
 
 namespace tb::test {
 

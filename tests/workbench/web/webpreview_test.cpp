@@ -13,9 +13,9 @@
 #include <filesystem>
 
 #include "platform/core/paths.h"
+#include "platform/ui/web/browserpanewidget.h"
 #include "tests/support/screenshot.h"
 #include "tests/workbench/workbenchtest.h"
-#include "workbench/browserpanewidget.h"
 #include "workbench/core/previewpage.h"
 #include "workbench/core/tessera.h"
 #include "workbench/newdialog.h"

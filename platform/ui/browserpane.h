@@ -1,5 +1,5 @@
 #pragma once
-// A pane that shows one page: the preview panes of the New and Open dialogs. The dialogs
+// A pane that shows one page: the preview panes of the windows that preview widgets. They
 // only ever navigate, to a page file or to the empty page, so that is all a pane offers;
 // the windows put a web view behind it, the tests a pane that records where it was sent.
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "workbench/core/browserpane.h"
+#include "platform/ui/browserpane.h"
 
 namespace tb {
 

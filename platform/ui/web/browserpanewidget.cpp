@@ -1,4 +1,4 @@
-#include "workbench/browserpanewidget.h"
+#include "platform/ui/web/browserpanewidget.h"
 
 #include <QCoreApplication>
 #include <QUrl>
