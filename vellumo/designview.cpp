@@ -151,12 +151,10 @@ void CDesignView::OnLoadFinished(bool ok) {
         tokens.append(entry);
     }
     m_bReady = true;
-    QVariant frames =
-        Call(QStringLiteral("vellumo.init(%1, %2)")
-                 .arg(QString::fromUtf8(QJsonDocument(tokens).toJson(QJsonDocument::Compact)),
-                      m_strPlayer.isEmpty() ? "false" : "true"));
-    if (frames.toInt() > 0)
-        RunPlayer();
+    // Frames made for widgets ask for the player themselves, once the call has returned.
+    Call(QStringLiteral("vellumo.init(%1, %2)")
+             .arg(QString::fromUtf8(QJsonDocument(tokens).toJson(QJsonDocument::Compact)),
+                  m_strPlayer.isEmpty() ? "false" : "true"));
     if (m_fnReady)
         m_fnReady();
 }
@@ -166,7 +164,10 @@ void CDesignView::RunPlayer() {
         return;
     if (m_nPlayerWorld < kFirstPlayerWorld || m_nPlayerWorld >= kLastPlayerWorld)
         m_nPlayerWorld = kFirstPlayerWorld;
-    page()->runJavaScript(m_strPlayer, static_cast<quint32>(m_nPlayerWorld++));
+    // A canvas does not show while the page's own scripts are off: the player shows still
+    // pictures of what it paints instead.
+    page()->runJavaScript(QStringLiteral("window.TlwBtnPlayerStill = true;\n") + m_strPlayer,
+                          static_cast<quint32>(m_nPlayerWorld++));
 }
 
 void CDesignView::DeliverEvents(const QStringList& events) {

@@ -18,6 +18,10 @@
         return;
     }
     const startTime = root.performance ? root.performance.now() : 0;
+    // A page whose own scripts are off shows a canvas as its fallback content, that is as
+    // nothing. A host that plays panels in such a page (an editor's design view, from a script
+    // world of its own) sets this flag first and gets still pictures of the painted canvas.
+    const STILL = root[ENTRY + 'Still'] === true;
 
     // ---------------------------------------------------------------------------------------
     // Reading values. Every value is a comma-separated list read by position; a missing
@@ -770,7 +774,7 @@
     const STYLE_ID = 'tlwbtn-style';
     const STYLE_TEXT = [
         '.tlwbtn{display:inline-block;position:relative;vertical-align:baseline;line-height:0}',
-        '.tlwbtn canvas{display:block}',
+        '.tlwbtn canvas,.tlwbtn-still{display:block}',
         '.tlwbtn-link{position:absolute;display:block;cursor:pointer;outline:none;',
         '-webkit-tap-highlight-color:transparent;-webkit-user-drag:none;user-select:none}',
         '.tlwbtn-link:focus-visible{outline:2px solid Highlight;outline-offset:1px}',
@@ -1069,7 +1073,8 @@
             this.canvas = this.makeCanvas(width, height);
             this.ctx = this.canvas.getContext('2d');
             this.ctx.setTransform(this.scale, 0, 0, this.scale, 0, 0);
-            host.appendChild(this.canvas);
+            this.still = STILL ? this.makeStill(width, height) : null;
+            host.appendChild(this.still || this.canvas);
 
             this.images = new ImageSet(doc);
             this.images.add(design.backImage);
@@ -1167,6 +1172,28 @@
             return canvas;
         }
 
+        makeStill(width, height) {
+            const still = this.doc.createElement('img');
+            still.className = 'tlwbtn-still';
+            still.alt = '';
+            still.draggable = false;
+            still.style.width = width + 'px';
+            still.style.height = height + 'px';
+            return still;
+        }
+
+        // Shows what the canvas holds now where the canvas itself would not show.
+        present() {
+            if (!this.still) return;
+            try {
+                this.still.src = this.canvas.toDataURL();
+            } catch (e) {
+                // A canvas tainted by another origin's image cannot be read: show it as it is.
+                this.still.replaceWith(this.canvas);
+                this.still = null;
+            }
+        }
+
         markPainted() {
             if (this.painted) return;
             this.painted = true;
@@ -1234,6 +1261,7 @@
                 ctx.fillRect(left + barWidth - 1, cy + 2, 1, 8);
                 ctx.fillRect(left + 2, cy + 4, Math.round((barWidth - 4) * fraction), 4);
             }
+            this.present();
         }
 
         // Restores the background under r and paints every button that reaches into it, from
@@ -1244,7 +1272,10 @@
             if (!area) return;
             const stateOf = (face) => (forceState === undefined ? face.state : forceState);
             const whole = area.l === 0 && area.t === 0 && area.r === this.width && area.b === this.height;
-            if (whole && this.paintWhole(stateOf)) return;
+            if (whole && this.paintWhole(stateOf)) {
+                this.present();
+                return;
+            }
             const ctx = this.ctx;
             ctx.save();
             ctx.beginPath();
@@ -1257,6 +1288,7 @@
                 paintFace(ctx, area, face.menu, face.rect, stateOf(face), face.item, this.images);
             }
             ctx.restore();
+            this.present();
         }
 
         // The whole panel at once: the background, then each face whose background covers it

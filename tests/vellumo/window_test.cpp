@@ -115,6 +115,24 @@ TEST_F(VellumoWindow, ScreenshotsOfTheNormalAndHtmlViewsWithAWidget) {
     ClickAt(CenterOf("logo"));
     QTest::qWait(400);
     SaveScreenshot(Window(), "vellumo-normal.png");
+
+    // The widget shows its painted buttons, once, not the empty frame standing in for it.
+    EXPECT_EQ(Design().Call(QStringLiteral("document.querySelectorAll('.tlwbtn').length")).toInt(),
+              1);
+    const QRect area = RectOf("Ambrel Widgets:_tsqres\\37000.5_TesseraServer.Brisko.tsq")
+                           .toRect()
+                           .adjusted(3, 3, -3, -3);
+    const QImage view = Design().grab().toImage();
+    int painted = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = view.pixel(x, y) & 0xffffff;
+            painted += pixel != 0xf3f3f3 && pixel != 0xffffff;
+        }
+    }
+    EXPECT_GT(painted, area.width() * area.height() * 8 / 10)
+        << "of " << area.width() << " x " << area.height();
+
     ASSERT_TRUE(Window().ChangeViewMode(tb::host::ViewModeHtml));
     QTest::qWait(200);
     SaveScreenshot(Window(), "vellumo-html.png");
