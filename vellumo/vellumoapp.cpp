@@ -3,24 +3,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
-#include <cstdlib>
-#include <unistd.h>
-
 #include "platform/ui/qt/qtstring.h"
 #include "platform/ui/qt/qtuiservices.h"
 #include "platform/ui/uiservices.h"
+#include "platform/ui/web/browserpanewidget.h"
 #include "vellumo/vellumowindow.h"
 
 namespace tb::vellumo {
 
-void PrepareWebEngine() {
-    if (::geteuid() == 0)
-        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
-
 int RunVellumo(int argc, char** argv) {
-    PrepareWebEngine();
+    tb::PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vellumo");
     QCommandLineParser parser;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/ui/web/browserpanewidget.h"
 #include "tests/support/tempdir.h"
 #include "vellumo/vellumoapp.h"
 #include "vellumo/vellumowindow.h"
@@ -24,7 +25,7 @@ protected:
         static char name[] = "vellumo-test";
         static char* argv[] = {name, nullptr};
         if (!QCoreApplication::instance()) {
-            vellumo::PrepareWebEngine();
+            tb::PrepareWebEngine();
             new QApplication(argc, argv);
         }
     }
