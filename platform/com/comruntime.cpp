@@ -2,10 +2,7 @@
 
 #include <dlfcn.h>
 
-#include <stdlib.h>
-
 #include <map>
-#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -266,13 +263,13 @@ HRESULT CallServerRegistration(const std::string& modulePath, const char* entryP
     if (!FileExists(modulePath))
         return Fail(CO_E_DLLNOTFOUND, "no such module: " + modulePath);
     // The module records where it was loaded from; that must not depend on our folder.
-    std::unique_ptr<char, decltype(&free)> absolute(realpath(modulePath.c_str(), nullptr), &free);
-    if (!absolute)
+    const std::string absolute = ResolvedPath(modulePath);
+    if (absolute.empty())
         return Fail(CO_E_DLLNOTFOUND, "cannot resolve the path " + modulePath);
     if (absolutePath)
-        *absolutePath = absolute.get();
+        *absolutePath = absolute;
     dlerror();
-    void* handle = dlopen(absolute.get(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(absolute.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* reason = dlerror();
         return Fail(CO_E_ERRORINDLL,

@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -29,12 +28,9 @@ std::string ResolveTarget(const std::string& path) {
     struct stat st;
     if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
         return path;
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return path; // a dangling link: the rename replaces the link itself
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
+    std::string resolved = ResolvedPath(path);
+    // A dangling link: the rename replaces the link itself.
+    return resolved.empty() ? path : resolved;
 }
 
 // Creates a fresh hidden file next to target, readable and writable as a new file would be.

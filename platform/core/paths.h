@@ -30,6 +30,10 @@ std::string ToNativeSeparators(std::string_view path);
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 
+// The absolute path the file system finally resolves path to (links followed, "." and ".."
+// gone); empty when it cannot (a missing file, a dangling link).
+std::string ResolvedPath(const std::string& path);
+
 // Why a path does not name a regular file, in words for a message ("is a directory", "is a
 // named pipe", or the system's reason such as "No such file or directory"); empty when it
 // does name one.

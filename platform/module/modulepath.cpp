@@ -1,7 +1,8 @@
 #include "platform/module/modulepath.h"
 
 #include <dlfcn.h>
-#include <stdlib.h>
+
+#include "platform/core/paths.h"
 
 namespace tb {
 
@@ -10,12 +11,8 @@ std::string ModulePathOf(const void* address) {
     if (dladdr(address, &info) == 0 || !info.dli_fname)
         return {};
     // Registration records this path, so it must not depend on the host's current folder.
-    char* absolute = realpath(info.dli_fname, nullptr);
-    if (!absolute)
-        return info.dli_fname;
-    std::string path = absolute;
-    free(absolute);
-    return path;
+    const std::string absolute = ResolvedPath(info.dli_fname);
+    return absolute.empty() ? info.dli_fname : absolute;
 }
 
 } // namespace tb
