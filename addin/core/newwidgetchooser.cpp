@@ -10,30 +10,13 @@
 #include "platform/core/paths.h"
 #include "platform/core/userfolders.h"
 #include "workbench/core/previewpage.h"
+#include "workbench/core/templates.h"
 
 namespace tb::addin {
 
 namespace {
 
 constexpr const char* kPlayerFile = "tlwbtn.js";
-
-// The ".tsq" files of a folder, in the order the file system gives them.
-std::vector<std::string> WidgetFilesIn(const std::string& folder) {
-    std::vector<std::string> files;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError) && it->path().extension() == ".tsq")
-            files.push_back(it->path().string());
-    }
-    return files;
-}
-
-bool SameFolder(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
-}
 
 } // namespace
 
@@ -58,12 +41,7 @@ bool CNewWidgetChooser::InitForm() {
     if (!m_component.Create(sProgID))
         return false;
 
-    std::vector<std::string> files = WidgetFilesIn(sTesseraPath);
-    if (!m_strUserTemplates.empty() && !SameFolder(m_strUserTemplates, sTesseraPath)) {
-        const std::vector<std::string> own = WidgetFilesIn(m_strUserTemplates);
-        files.insert(files.end(), own.begin(), own.end());
-    }
-    for (const std::string& file : files) {
+    for (const std::string& file : tb::TemplateFiles(sTesseraPath, m_strUserTemplates, ".tsq")) {
         // A file without a ProgID must not pass for the previous file's kind.
         m_component.SetProgID("");
         if (m_component.ReadConfigFile(file) && m_component.GetProgID() == sProgID) {

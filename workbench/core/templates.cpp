@@ -13,10 +13,9 @@ namespace tb {
 
 namespace {
 
-// The files of folder whose extension is the widget extension, in the order the file system
-// gives them.
-std::vector<std::string> WidgetFiles(const std::string& folder) {
-    const std::string extension = "." + LoadHostString(IDS_WIDGET_EXTENSION);
+// The files of folder with the extension, in the order the file system gives them.
+std::vector<std::string> FilesWithExtension(const std::string& folder,
+                                            const std::string& extension) {
     std::vector<std::string> files;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
@@ -66,14 +65,21 @@ std::string TemplatePath(const std::string& folder, const std::string& name,
     return JoinPath(folder, name + "_" + progID + "." + LoadHostString(IDS_WIDGET_EXTENSION));
 }
 
-CTemplateList ListTemplates(CTessera& lister, const std::string& userFolder) {
-    CTemplateList list;
-    std::vector<std::string> files = WidgetFiles(lister.m_strFolder);
-    if (!userFolder.empty() && !SameFolder(userFolder, lister.m_strFolder)) {
-        std::vector<std::string> own = WidgetFiles(userFolder);
+std::vector<std::string> TemplateFiles(const std::string& componentFolder,
+                                       const std::string& userFolder,
+                                       const std::string& extension) {
+    std::vector<std::string> files = FilesWithExtension(componentFolder, extension);
+    if (!userFolder.empty() && !SameFolder(userFolder, componentFolder)) {
+        std::vector<std::string> own = FilesWithExtension(userFolder, extension);
         files.insert(files.end(), own.begin(), own.end());
     }
-    for (const std::string& path : files) {
+    return files;
+}
+
+CTemplateList ListTemplates(CTessera& lister, const std::string& userFolder) {
+    CTemplateList list;
+    for (const std::string& path : TemplateFiles(lister.m_strFolder, userFolder,
+                                                 "." + LoadHostString(IDS_WIDGET_EXTENSION))) {
         // Reading merges into what the object holds: clear what a listing shows first.
         lister.SetProgID("");
         lister.SetTitle("");

@@ -31,6 +31,11 @@ std::string UserTemplateFolder();
 std::string TemplatePath(const std::string& folder, const std::string& name,
                          const std::string& progID);
 
+// The files with the extension (".tsq") of componentFolder, then of userFolder (when given and
+// another folder), each folder's in the order the file system gives them.
+std::vector<std::string> TemplateFiles(const std::string& componentFolder,
+                                       const std::string& userFolder, const std::string& extension);
+
 // Reads every ".tsq" file of the component's folder, then of userFolder (when given and
 // another folder), into the wrapper's own object and lists those that name the wrapper's
 // ProgID. Each file is read into a cleared catalogue, so that a file that lacks an entry is
