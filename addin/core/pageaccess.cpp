@@ -12,14 +12,14 @@ namespace {
 
 constexpr const char* kNoPage = "No page is open.";
 
+} // namespace
+
 IHTMLDocument2* ActiveDocument(IPageEditorApplication& application, bool showErrors) {
     IHTMLDocument2* document = application.ActiveDocument();
     if (!document && showErrors)
         ShowError(kNoPage);
     return document;
 }
-
-} // namespace
 
 bool IsInsertable(IPageEditorApplication& application) {
     IPageWindow* window = application.ActivePageWindow();

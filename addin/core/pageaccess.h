@@ -11,6 +11,10 @@ namespace tb::addin {
 // message); a page outside the normal view can when the user agrees to switch to it.
 bool IsInsertable(host::IPageEditorApplication& application);
 
+// The active page's document; null when no page is open, which showErrors reports.
+host::IHTMLDocument2* ActiveDocument(host::IPageEditorApplication& application,
+                                     bool showErrors = true);
+
 // The widget file (relative to the page's folder, '/'-separated) of the selected widget
 // element; "" when nothing or something else is selected. showErrors: a missing page is
 // reported (a click), or passed over quietly (the bar's update).

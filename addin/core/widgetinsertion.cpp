@@ -118,11 +118,9 @@ void CWidgetInsertion::ConfigWidget(const std::string& sProgID, const std::strin
 }
 
 bool CWidgetInsertion::InsertHTML(CWidgetObject& widget, const std::string& sRelativeTsqFile) {
-    IHTMLDocument2* document = m_application.ActiveDocument();
-    if (!document) {
-        ShowError("No page is open.");
+    IHTMLDocument2* document = ActiveDocument(m_application);
+    if (!document)
         return false;
-    }
     bool bInserted = false;
     const int16_t n = widget.GetHTMLSegmentNumber();
     for (int16_t i = 0; i < n; ++i) {
