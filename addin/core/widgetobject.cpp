@@ -46,46 +46,11 @@ void CWidgetObject::SetLastUpdateTime(double date) {
         m_strError = m_dispatch.LastException();
 }
 
-bool CWidgetObject::CallBool(const char* name, const std::string& path) {
-    if (!IsCreated())
-        return false;
-    const tb::DispResult r = m_dispatch.CallMethod(name, VT_BOOL, path);
-    return Check(r) && r.value.boolVal != 0;
-}
-
-bool CWidgetObject::WriteConfigFileEx(const std::string& path, int16_t nFlag) {
-    if (!IsCreated())
-        return false;
-    const tb::DispResult r = m_dispatch.CallMethod("WriteConfigFileEx", VT_BOOL, path, nFlag);
-    return Check(r) && r.value.boolVal != 0;
-}
-
-bool CWidgetObject::Config() {
-    if (!IsCreated())
-        return false;
-    const tb::DispResult r = m_dispatch.CallMethod("Config", VT_BOOL);
-    return Check(r) && r.value.boolVal != 0;
-}
-
 int16_t CWidgetObject::GetHTMLSegmentNumber() {
     if (!IsCreated())
         return 0;
     const tb::DispResult r = m_dispatch.CallMethod("GetHTMLSegmentNumber", VT_I2);
     return Check(r) ? r.value.iVal : 0;
-}
-
-std::string CWidgetObject::GetHTMLPosition(int16_t nSegment) {
-    if (!IsCreated())
-        return {};
-    const tb::DispResult r = m_dispatch.CallMethod("GetHTMLPosition", VT_BSTR, nSegment);
-    return Check(r) ? r.value.bstrVal : std::string();
-}
-
-std::string CWidgetObject::GetHTMLBody(int16_t nSegment, int16_t nMode) {
-    if (!IsCreated())
-        return {};
-    const tb::DispResult r = m_dispatch.CallMethod("GetHTMLBody", VT_BSTR, nSegment, nMode);
-    return Check(r) ? r.value.bstrVal : std::string();
 }
 
 ModuleImage CWidgetObject::SmallIcon() {

@@ -37,13 +37,19 @@ public:
     bool ReadConfigFile(const std::string& path) { return CallBool("ReadConfigFile", path); }
     bool WriteConfigFile(const std::string& path) { return CallBool("WriteConfigFile", path); }
     // nFlag 0 points the design at copies of its media beside the file; others only copy.
-    bool WriteConfigFileEx(const std::string& path, int16_t nFlag);
+    bool WriteConfigFileEx(const std::string& path, int16_t nFlag) {
+        return CallBool("WriteConfigFileEx", path, nFlag);
+    }
     // Runs the component's designer; true when the user finished it with OK.
-    bool Config();
+    bool Config() { return CallBool("Config"); }
 
     int16_t GetHTMLSegmentNumber();
-    std::string GetHTMLPosition(int16_t nSegment);
-    std::string GetHTMLBody(int16_t nSegment, int16_t nMode);
+    std::string GetHTMLPosition(int16_t nSegment) {
+        return CallString("GetHTMLPosition", nSegment);
+    }
+    std::string GetHTMLBody(int16_t nSegment, int16_t nMode) {
+        return CallString("GetHTMLBody", nSegment, nMode);
+    }
 
     // The component's first small icon from its module resources; an empty image when it
     // has none.
@@ -52,7 +58,18 @@ public:
 private:
     std::string GetString(const char* name);
     void PutString(const char* name, const std::string& value);
-    bool CallBool(const char* name, const std::string& path);
+    template <class... Args> bool CallBool(const char* name, const Args&... args) {
+        if (!IsCreated())
+            return false;
+        const tb::DispResult r = m_dispatch.CallMethod(name, VT_BOOL, args...);
+        return Check(r) && r.value.boolVal != 0;
+    }
+    template <class... Args> std::string CallString(const char* name, const Args&... args) {
+        if (!IsCreated())
+            return {};
+        const tb::DispResult r = m_dispatch.CallMethod(name, VT_BSTR, args...);
+        return Check(r) ? r.value.bstrVal : std::string();
+    }
     bool Check(const tb::DispResult& result);
 
     COleDispatchDriver m_dispatch;
