@@ -55,8 +55,7 @@ void CConnect::Hide() {
 void CConnect::SetClock(CWidgetInsertion::Clock clock) {
     m_clock = std::move(clock);
     if (m_pVBInstance)
-        m_pInsertion = std::make_unique<CWidgetInsertion>(*m_pVBInstance, m_tables,
-                                                          NewWidgetFormSource(), m_clock);
+        MakeInsertion();
 }
 
 void CConnect::AddCommandBar() {
@@ -65,8 +64,7 @@ void CConnect::AddCommandBar() {
         application, JoinPath(m_strAddInFolder, kInstalledWidgetsFile), m_tables);
     if (!bar)
         return;
-    m_pInsertion =
-        std::make_unique<CWidgetInsertion>(application, m_tables, NewWidgetFormSource(), m_clock);
+    MakeInsertion();
     for (int i = 1; i <= bar->Controls().Count(); ++i)
         bar->Controls().Item(i)->AddClickHandler([this](ICommandBarButton& ctrl, bool&) {
             if (m_pInsertion)
@@ -80,8 +78,10 @@ void CConnect::AddCommandBar() {
     UpdateCommandBar(application, m_tables);
 }
 
-CWidgetInsertion::FormSource CConnect::NewWidgetFormSource() {
-    return [this]() -> INewWidgetForm& { return m_pWindows->NewWidgetForm(); };
+void CConnect::MakeInsertion() {
+    m_pInsertion = std::make_unique<CWidgetInsertion>(
+        *m_pVBInstance, m_tables,
+        [this]() -> INewWidgetForm& { return m_pWindows->NewWidgetForm(); }, m_clock);
 }
 
 void CConnect::RemoveHandlers() {

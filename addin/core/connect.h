@@ -59,7 +59,8 @@ public:
 private:
     void AddCommandBar();
     void RemoveHandlers();
-    CWidgetInsertion::FormSource NewWidgetFormSource();
+    // The insertion for the connected editor, with the current clock.
+    void MakeInsertion();
 
     std::string m_strAddInFolder;
     std::unique_ptr<IAddInWindows> m_pWindows;
