@@ -41,8 +41,9 @@ ICommandBar* AddCommandBar(IPageEditorApplication& application, const std::strin
         ShowError(application.LastErrorDescription());
         return nullptr;
     }
-    const std::string buffer = ReadSectionNamesBuffer(iniPath, kProfileBufferSize);
-    for (const std::string& progId : SplitSectionNames(buffer)) {
+    const CProfileFile installed(iniPath);
+    for (const std::string& progId :
+         SplitSectionNames(installed.SectionNamesBuffer(kProfileBufferSize))) {
         CWidgetObject widget;
         if (!widget.Create(progId))
             continue;
@@ -53,8 +54,8 @@ ICommandBar* AddCommandBar(IPageEditorApplication& application, const std::strin
         tables.progIds.push_back(progId);
         tables.componentFolders.push_back(ComponentFolderOf(progId));
         button->SetStyle(ButtonStyleIconAndCaption);
-        button->SetCaption(ReadProfileString(iniPath, progId, "name", "", kProfileBufferSize));
-        button->SetTooltipText(ReadProfileString(iniPath, progId, "des", "", kProfileBufferSize));
+        button->SetCaption(installed.String(progId, "name", "", kProfileBufferSize));
+        button->SetTooltipText(installed.String(progId, "des", "", kProfileBufferSize));
         button->SetFace(widget.SmallIcon());
         button->SetTag(std::to_string(nIndex));
     }
