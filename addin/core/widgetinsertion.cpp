@@ -42,7 +42,8 @@ void CWidgetInsertion::InsertWidget(int nIndex) {
     CNewWidgetChooser& chooser = form.Chooser();
     chooser.sProgID = progId;
     chooser.sTesseraPath = m_tables.componentFolders[nIndex];
-    chooser.sHTMLFilePath = GetCurrentFilePath(m_application);
+    const std::string pageFolder = GetCurrentFilePath(m_application);
+    chooser.sHTMLFilePath = pageFolder;
     chooser.bOk = false;
     if (!chooser.InitForm())
         return;
@@ -50,7 +51,6 @@ void CWidgetInsertion::InsertWidget(int nIndex) {
     if (!chooser.bOk)
         return;
 
-    const std::string pageFolder = GetCurrentFilePath(m_application);
     const std::string chosen = chooser.sTemplateTsqFile;
     const std::string widgetFolder = pageFolder + kWidgetFolderName + "/";
     if (!chosen.empty() && FolderPart(chosen) == widgetFolder) {
