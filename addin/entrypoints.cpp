@@ -1,8 +1,6 @@
 // AmbrelWidgetFP.so as the page editor and installers see it: the connection object the
 // editor asks for, and the registration that lists the add-in with the editor.
 
-#include <QApplication>
-
 #include "addin/addinwindows.h"
 #include "addin/core/connect.h"
 #include "addin/host/addinregistry.h"
@@ -20,21 +18,10 @@ std::string ModulePath() {
     return tb::ModulePathOf(reinterpret_cast<const void*>(&ModulePath));
 }
 
-// The module has its own copy of the platform's UiServices; inside an editor with windows
-// its messages are the desktop's message boxes.
-void UseDesktopDialogs() {
-    static tb::QtUiServices desktop;
-    static bool bInstalled = false;
-    if (!bInstalled && qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        tb::SetUi(&desktop);
-        bInstalled = true;
-    }
-}
-
 } // namespace
 
 TB_ADDIN_EXPORT tb::host::IAddInConnect* CreateAddInConnect() {
-    UseDesktopDialogs();
+    tb::UseDesktopDialogsIfGui();
     return new CConnect(tb::FolderWithoutSeparator(ModulePath()),
                         std::make_unique<CAddInWindows>());
 }

@@ -258,4 +258,16 @@ bool QtUiServices::StartProgram(const std::string& program,
     return QProcess::startDetached(ToQString(program), list);
 }
 
+bool UseDesktopDialogsIfGui() {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    static QtUiServices desktop;
+    static bool bInstalled = false;
+    if (!bInstalled) {
+        SetUi(&desktop);
+        bInstalled = true;
+    }
+    return true;
+}
+
 } // namespace tb

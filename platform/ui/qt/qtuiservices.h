@@ -54,4 +54,9 @@ public:
                       const std::vector<std::string>& arguments) override;
 };
 
+// For a module with its own copy of the platform: while a QApplication runs, the module's
+// messages are the desktop's message boxes rather than lines on stderr (installed on the
+// first such call). True when a QApplication runs.
+bool UseDesktopDialogsIfGui();
+
 } // namespace tb
