@@ -42,8 +42,10 @@ bool CNewWidgetChooser::InitForm() {
         return false;
 
     for (const std::string& file : tb::TemplateFiles(sTesseraPath, m_strUserTemplates, ".tsq")) {
-        // A file without a ProgID must not pass for the previous file's kind.
+        // A file without a ProgID must not pass for the previous file's kind, nor one
+        // without a Title under the previous file's title.
         m_component.SetProgID("");
+        m_component.SetTitle("");
         if (m_component.ReadConfigFile(file) && m_component.GetProgID() == sProgID) {
             m_templateTitles.push_back(m_component.GetTitle());
             m_templateFiles.push_back(file);

@@ -63,6 +63,16 @@ TEST_F(Chooser, ListsTheKindsTemplatesOfBothFoldersAndRebuildsOnlyForAnotherKind
     EXPECT_FALSE(m_chooser.InitForm());
 }
 
+TEST_F(Chooser, AFileWithoutATitleIsListedWithAnEmptyOneNotTheLastFilesTitle) {
+    WriteWidgetFile(ComponentFile("A_TesseraServer.Brisko.tsq"), "A");
+    tb::test::WriteFileBytes(m_userTemplates.file("B_TesseraServer.Brisko.tsq"),
+                             "========== Description Part Begin ==========\r\n"
+                             "ProgID = TesseraServer.Brisko\r\n"
+                             "========== Description Part End ==========\r\n");
+    ASSERT_TRUE(m_chooser.InitForm());
+    EXPECT_EQ(m_chooser.TemplateTitles(), (std::vector<std::string>{"A", ""}));
+}
+
 TEST_F(Chooser, OkChecksTheChoiceAndAsksAboutAWidgetOfAnotherKind) {
     tb::test::WriteForeignWidgetFile(m_site.file("theirs.tsq"));
     ASSERT_TRUE(m_chooser.InitForm());
