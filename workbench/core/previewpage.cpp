@@ -19,14 +19,10 @@ const char kPlayerFile[] = "tlwbtn.js";
 std::string PreviewPageText(const std::string& style, const std::string& script,
                             const std::string& cursor) {
     const std::string playerLine = std::string("<script src=\"") + kPlayerFile + "\"></script>";
-    std::string page = "<HTML>\r\n<HEAD>\r\n<TITLE>Preview</TITLE>\r\n";
     // A design that plays in current browsers loads the player itself; twice would play it
     // twice.
-    if (cursor.find(playerLine) == std::string::npos)
-        page += playerLine + "\r\n";
-    page += style + "\r\n" + script + "\r\n</HEAD>\r\n";
-    page += "<BODY>\r\n" + cursor + "\r\n</BODY>\r\n</HTML>";
-    return page;
+    const bool bLoadsPlayer = cursor.find(playerLine) != std::string::npos;
+    return NewPageText("Preview", {style, script, cursor}, bLoadsPlayer ? "" : playerLine + "\r\n");
 }
 
 std::string BuildPreviewPage(CTessera* pTessera, const std::string& workFolder) {

@@ -40,9 +40,10 @@ void ExportWidgetFilesBeside(CTessera& widget, const std::string& page, bool bFo
     std::remove(exportPath.c_str());
 }
 
-std::string NewPageText(const std::string& title, const CPageSegments& segments) {
-    return "<HTML>\r\n<HEAD>\r\n<TITLE>" + title + "</TITLE>\r\n" + segments.style + "\r\n" +
-           segments.script + "\r\n</HEAD>\r\n" + "<BODY>\r\n" + segments.cursor +
+std::string NewPageText(const std::string& title, const CPageSegments& segments,
+                        const std::string& headLines) {
+    return "<HTML>\r\n<HEAD>\r\n<TITLE>" + title + "</TITLE>\r\n" + headLines + segments.style +
+           "\r\n" + segments.script + "\r\n</HEAD>\r\n" + "<BODY>\r\n" + segments.cursor +
            "\r\n</BODY>\r\n" + "</HTML>";
 }
 

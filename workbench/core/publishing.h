@@ -30,8 +30,10 @@ std::string ResourceExportPath(const std::string& page);
 // inserting into an existing page does. The component's answer is not reported.
 void ExportWidgetFilesBeside(CTessera& widget, const std::string& page, bool bForInsert);
 
-// The bytes of a page holding only the widget, titled title.
-std::string NewPageText(const std::string& title, const CPageSegments& segments);
+// The bytes of a page holding only the widget, titled title; headLines (each ended by CR LF)
+// go right after the title.
+std::string NewPageText(const std::string& title, const CPageSegments& segments,
+                        const std::string& headLines = {});
 
 // The block that goes into an existing page: the body between the two marker comments.
 std::string MarkerBlock(const std::string& body);
