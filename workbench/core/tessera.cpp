@@ -11,14 +11,11 @@ namespace tb {
 
 namespace {
 
-// The module path as the registry records it: the default value of the class's
-// InprocServer32 key, read through a buffer of 520 bytes; "" when it cannot be read.
-std::string RegisteredModulePath(const std::string& clsidKey) {
-    CRegKey key;
-    if (key.Open(HKEY_CLASSES_ROOT, clsidKey + "\\InprocServer32") != ERROR_SUCCESS)
-        return {};
+// The module path as the registry records it, read through a buffer of 520 bytes; "" when
+// it cannot be read.
+std::string RegisteredModulePath(const CLSID& clsid) {
     std::string path;
-    if (RegQueryString(key.Get(), "", &path) != ERROR_SUCCESS || path.size() >= 520)
+    if (FAILED(InProcServerPath(clsid, &path)) || path.size() >= 520)
         return {};
     return path;
 }
@@ -58,7 +55,7 @@ bool CTessera::CreateFromCLSID(const CLSID& clsid) {
         if (key.Open(HKEY_CLASSES_ROOT, clsidKey) != ERROR_SUCCESS)
             return false;
     }
-    const std::string modulePath = RegisteredModulePath(clsidKey);
+    const std::string modulePath = RegisteredModulePath(clsid);
     m_strFolder = FolderWithoutSeparator(modulePath);
     m_strHelpFile.clear();
     m_strSamplePage.clear();
