@@ -99,10 +99,10 @@ void CTessera::PutString(DISPID dispid, const std::string& value) {
         m_dispatch.SetProperty(dispid, VariantString(value));
 }
 
-bool CTessera::CallBool(DISPID dispid, const std::string& path) {
+template <class... Args> bool CTessera::CallBool(DISPID dispid, const Args&... args) {
     if (!IsCreated())
         return false;
-    const DispResult r = m_dispatch.CallMethod(dispid, VT_BOOL, path);
+    const DispResult r = m_dispatch.CallMethod(dispid, VT_BOOL, args...);
     return r.ok() && r.value.boolVal != VARIANT_FALSE;
 }
 
@@ -120,10 +120,10 @@ int16_t CTessera::CallShort(DISPID dispid) {
     return r.ok() ? r.value.iVal : 0;
 }
 
-std::string CTessera::CallString(DISPID dispid, int16_t nIndex) {
+template <class... Args> std::string CTessera::CallString(DISPID dispid, const Args&... args) {
     if (!IsCreated())
         return {};
-    const DispResult r = m_dispatch.CallMethod(dispid, VT_BSTR, nIndex);
+    const DispResult r = m_dispatch.CallMethod(dispid, VT_BSTR, args...);
     return r.ok() ? r.value.bstrVal : std::string();
 }
 
@@ -166,18 +166,11 @@ bool CTessera::WriteConfigFile(const std::string& path) {
 }
 
 bool CTessera::WriteConfigFileEx(const std::string& path, int16_t nFlag) {
-    if (!IsCreated())
-        return false;
-    const DispResult r =
-        m_dispatch.CallMethod(DISPID_TESSERA_WRITECONFIGFILEEX, VT_BOOL, path, nFlag);
-    return r.ok() && r.value.boolVal != VARIANT_FALSE;
+    return CallBool(DISPID_TESSERA_WRITECONFIGFILEEX, path, nFlag);
 }
 
 bool CTessera::Config() {
-    if (!IsCreated())
-        return false;
-    const DispResult r = m_dispatch.CallMethod(DISPID_TESSERA_CONFIG, VT_BOOL);
-    return r.ok() && r.value.boolVal != VARIANT_FALSE;
+    return CallBool(DISPID_TESSERA_CONFIG);
 }
 
 int32_t CTessera::GetTesseraTypeID() {
@@ -204,11 +197,7 @@ std::string CTessera::GetHTMLPosition(int16_t nSegment) {
 }
 
 std::string CTessera::GetHTMLBody(int16_t nSegment, int16_t nMode) {
-    if (!IsCreated())
-        return {};
-    const DispResult r =
-        m_dispatch.CallMethod(DISPID_TESSERA_GETHTMLBODY, VT_BSTR, nSegment, nMode);
-    return r.ok() ? r.value.bstrVal : std::string();
+    return CallString(DISPID_TESSERA_GETHTMLBODY, nSegment, nMode);
 }
 
 int16_t CTessera::GetResourceNumber() {

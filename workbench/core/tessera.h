@@ -79,10 +79,10 @@ public:
 private:
     std::string GetString(DISPID dispid);
     void PutString(DISPID dispid, const std::string& value);
-    bool CallBool(DISPID dispid, const std::string& path);
+    template <class... Args> bool CallBool(DISPID dispid, const Args&... args);
     int32_t CallLong(DISPID dispid);
     int16_t CallShort(DISPID dispid);
-    std::string CallString(DISPID dispid, int16_t nIndex);
+    template <class... Args> std::string CallString(DISPID dispid, const Args&... args);
     void LoadWidgetTexts();
 };
 
