@@ -20,8 +20,6 @@ namespace tb {
 namespace {
 const char kPreviewSection[] = "Preview";
 const char kOpenPreviewEntry[] = "Open Preview";
-// As the program has always written it: the double bar ends the list after the first pair.
-const char kOpenFilter[] = "Widget Files(*.tsq) | *.tsq||All Files(*.*) | *.*||";
 
 std::string LowerAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -46,7 +44,7 @@ CDlgOpenWidget::CDlgOpenWidget(std::string workFolder, std::string programFolder
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFile);
-    const QStringList filters = ToQtFilterList(kOpenFilter);
+    const QStringList filters = ToQtFilterList(kWidgetOpenFilter);
     setNameFilters(filters);
     if (!filters.isEmpty())
         selectNameFilter(filters.front());

@@ -16,6 +16,10 @@ namespace tb {
 class CBrowserPane;
 class CTessera;
 
+// The filter of every Open dialog for widget files, as the program has always written it: the
+// double bar ends the list after the first pair.
+inline constexpr char kWidgetOpenFilter[] = "Widget Files(*.tsq) | *.tsq||All Files(*.*) | *.*||";
+
 class CDlgOpenWidget : public QFileDialog {
     Q_OBJECT
 

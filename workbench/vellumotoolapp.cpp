@@ -32,10 +32,6 @@ namespace tb {
 
 namespace {
 
-// The Open dialog's filter, as the program has always written it: the double bar ends the
-// list after the first pair.
-const char kOpenFilter[] = "Widget Files(*.tsq) | *.tsq||All Files(*.*) | *.*||";
-
 // The file the command line names: the first argument that is not an option. Relative to
 // the folder the program was started in, as whoever typed it meant.
 std::string FileArgument(const std::vector<std::string>& arguments) {
@@ -206,7 +202,7 @@ void CVellumoToolApp::OnFileOpen() {
     } else {
         FileDialogRequest request;
         request.initialFolder = m_pDocument->DialogFolder();
-        request.filter = kOpenFilter;
+        request.filter = kWidgetOpenFilter;
         chosen = Ui().GetOpenFileName(request);
     }
     if (!chosen)
