@@ -1,11 +1,10 @@
 #include "workbench/core/pageeditor.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <string_view>
 
+#include "component/browserlist.h"
 #include "platform/core/paths.h"
 #include "platform/ui/uiservices.h"
 #include "workbench/core/document.h"
@@ -16,9 +15,7 @@ namespace tb {
 namespace {
 
 bool IsExecutableFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-           ::access(path.c_str(), X_OK) == 0;
+    return FileExists(path) && ::access(path.c_str(), X_OK) == 0;
 }
 
 } // namespace
@@ -29,20 +26,7 @@ std::string FindPageEditor(const std::string& programFolder, const std::string& 
         if (IsExecutableFile(beside))
             return beside;
     }
-    std::string_view folders = pathVariable;
-    while (!folders.empty()) {
-        const size_t nColon = folders.find(':');
-        const std::string_view folder = folders.substr(0, nColon);
-        folders =
-            nColon == std::string_view::npos ? std::string_view{} : folders.substr(nColon + 1);
-        // An empty entry would mean the current folder, which is nobody's install.
-        if (folder.empty())
-            continue;
-        const std::string candidate = JoinPath(folder, kPageEditorProgram);
-        if (IsExecutableFile(candidate))
-            return candidate;
-    }
-    return {};
+    return FindOnSearchPath(kPageEditorProgram, pathVariable);
 }
 
 std::string FindPageEditor(const std::string& programFolder) {

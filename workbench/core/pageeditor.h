@@ -12,8 +12,9 @@ class CDocument;
 
 inline constexpr char kPageEditorProgram[] = "vellumo";
 
-// The editor's full path: in programFolder first, then in the folders of pathVariable (a
-// PATH value, ':' between folders); "" when neither has an executable file of that name.
+// The editor's full path: in programFolder first, then in the absolute folders of
+// pathVariable (a PATH value, ':' between folders); "" when neither has an executable file
+// of that name.
 std::string FindPageEditor(const std::string& programFolder, const std::string& pathVariable);
 // The same with the process's PATH.
 std::string FindPageEditor(const std::string& programFolder);
