@@ -27,6 +27,12 @@ void CCreditsScroller::SetCredits(const std::string& text, char separator) {
         if (m_lines[i].style == CCreditLine::Bitmap && m_pictureLookup)
             m_pictures[i] = m_pictureLookup(ToQString(m_lines[i].text));
     }
+    m_lineHeights.clear();
+    m_nContentHeight = 0;
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        m_lineHeights.push_back(MeasureLineHeight(i));
+        m_nContentHeight += m_lineHeights.back();
+    }
     m_nOffset = 0;
     update();
 }
@@ -87,19 +93,12 @@ QColor CCreditsScroller::LineColor(CCreditLine::Style style) const {
     }
 }
 
-int CCreditsScroller::LineHeight(size_t nLine) const {
+int CCreditsScroller::MeasureLineHeight(size_t nLine) const {
     if (!m_pictures[nLine].isNull())
         return qCeil(m_pictures[nLine].deviceIndependentSize().height()) + kLineGap;
     const CCreditLine::Style style =
         m_lines[nLine].style == CCreditLine::Bitmap ? CCreditLine::Plain : m_lines[nLine].style;
     return QFontMetrics(LineFont(style)).height() + kLineGap;
-}
-
-int CCreditsScroller::ContentHeight() const {
-    int nHeight = 0;
-    for (size_t i = 0; i < m_lines.size(); ++i)
-        nHeight += LineHeight(i);
-    return nHeight;
 }
 
 int CCreditsScroller::Period() const {
@@ -110,7 +109,7 @@ int CCreditsScroller::Period() const {
 int CCreditsScroller::LineTop(size_t nLine) const {
     int nTop = height() - m_nOffset;
     for (size_t i = 0; i < nLine && i < m_lines.size(); ++i)
-        nTop += LineHeight(i);
+        nTop += m_lineHeights[i];
     return nTop;
 }
 
@@ -130,7 +129,7 @@ void CCreditsScroller::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), m_background);
     int nTop = height() - m_nOffset;
     for (size_t i = 0; i < m_lines.size(); ++i) {
-        const int nHeight = LineHeight(i);
+        const int nHeight = m_lineHeights[i];
         if (nTop + nHeight > 0 && nTop < height()) {
             const CCreditLine& line = m_lines[i];
             if (!m_pictures[i].isNull()) {

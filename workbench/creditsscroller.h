@@ -38,7 +38,7 @@ public:
     int Interval() const { return m_nInterval; }
     bool IsScrolling() const { return m_timer.isActive(); }
     // The height of all lines: after it and the box's own height the lines come round again.
-    int ContentHeight() const;
+    int ContentHeight() const { return m_nContentHeight; }
     const std::vector<CCreditLine>& Lines() const { return m_lines; }
     // Where line nLine is drawn now (the first of its copies from the top), in the widget.
     int LineTop(size_t nLine) const;
@@ -54,12 +54,16 @@ protected:
 private:
     QFont LineFont(CCreditLine::Style style) const;
     QColor LineColor(CCreditLine::Style style) const;
-    int LineHeight(size_t nLine) const;
+    // Measured once per set of credits: the timer moves and repaints the lines many times a
+    // second.
+    int MeasureLineHeight(size_t nLine) const;
     int Period() const;
     void Restart();
 
     std::vector<CCreditLine> m_lines;
     std::vector<QPixmap> m_pictures; // by line; null for lines of text
+    std::vector<int> m_lineHeights;  // by line, the gap below it included
+    int m_nContentHeight = 0;
     PictureLookup m_pictureLookup;
     QBasicTimer m_timer;
     int m_nInterval;
