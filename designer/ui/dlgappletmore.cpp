@@ -17,7 +17,6 @@
 #include "model/ui/pagelayout.h"
 #include "model/ui/spinedit.h"
 #include "platform/ui/qt/qtstring.h"
-#include "platform/ui/uiservices.h"
 
 namespace tb {
 
@@ -183,14 +182,8 @@ void CDlgAppletMore::BrowseAudio() {
 }
 
 void CDlgAppletMore::Browse(QLineEdit& box, const char* pszFilter) {
-    FileDialogRequest request;
-    request.initialFile = ToUtf8(box.text());
-    request.filter = pszFilter;
-    const std::optional<std::string> path = Ui().GetOpenFileName(request);
-    if (!path)
-        return;
-    box.setText(ToQString(*path));
-    StoreFrom(&box);
+    if (ChooseFileInto(box, pszFilter))
+        StoreFrom(&box);
 }
 
 } // namespace tb

@@ -124,12 +124,8 @@ MediaScope CDlgMediaFiles::Scope() const {
 }
 
 void CDlgMediaFiles::Browse(int nRow) {
-    CRow& row = m_rows.at(size_t(nRow));
-    FileDialogRequest request;
-    request.initialFile = ToUtf8(row.pBox->text());
-    request.filter = m_kind == MediaKind::Images ? kImageFilter : kAudioFilter;
-    if (const std::optional<std::string> path = Ui().GetOpenFileName(request))
-        row.pBox->setText(ToQString(*path));
+    ChooseFileInto(*m_rows.at(size_t(nRow)).pBox,
+                   m_kind == MediaKind::Images ? kImageFilter : kAudioFilter);
 }
 
 void CDlgMediaFiles::UpdateThumbnail(CRow& row) {
@@ -158,6 +154,17 @@ void CDlgMediaFiles::UpdateThumbnail(CRow& row) {
                                    .arg(QFileInfo(path).fileName())
                                    .arg(image.width())
                                    .arg(image.height()));
+}
+
+bool ChooseFileInto(QLineEdit& box, const char* pszFilter) {
+    FileDialogRequest request;
+    request.initialFile = ToUtf8(box.text());
+    request.filter = pszFilter;
+    const std::optional<std::string> path = Ui().GetOpenFileName(request);
+    if (!path)
+        return false;
+    box.setText(ToQString(*path));
+    return true;
 }
 
 bool EditMediaFiles(MediaKind kind, CDrawRect& button, QWidget* pParent) {

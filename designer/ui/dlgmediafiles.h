@@ -62,6 +62,10 @@ inline constexpr char kImageFilter[] =
     "Image Files(*.GIF,*.JPG.*.JPEG) | *.gif;*.jpg;*.jpeg | PNG Images (*.png) | *.png ||";
 inline constexpr char kAudioFilter[] = "Audio Files(*.au) | *.au";
 
+// Opens the file chooser at the box's path with one of the filters above; the chosen file
+// goes into the box. Returns whether one was chosen.
+bool ChooseFileInto(QLineEdit& box, const char* pszFilter);
+
 // Runs the dialog on the button; OK writes its files into the button, or into every button
 // of its applet. Returns whether OK was chosen.
 bool EditMediaFiles(MediaKind kind, CDrawRect& button, QWidget* pParent);
