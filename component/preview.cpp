@@ -65,7 +65,7 @@ std::string PreviewPageText(CBrisko& widget, bool bWithPlayer) {
 
     std::string page = "<HTML>\r\n<HEAD>\r\n<TITLE>Preview</TITLE>\r\n";
     if (bWithPlayer)
-        page += "<script src=\"tlwbtn.js\"></script>\r\n";
+        page += std::string("<script src=\"") + kScriptPlayerFile + "\"></script>\r\n";
     page += "<BODY>\r\n";
     page += html;
     page += "\r\n</BODY>\r\n</HTML>";
