@@ -3,6 +3,7 @@
 #include "model/appletparameters.h"
 #include "model/drawrect.h"
 #include "model/drawview.h"
+#include "model/menugeometry.h"
 
 namespace tb {
 
@@ -50,14 +51,11 @@ bool StoreLabelPage(const CLabelPageValues& values, CDrawRect& button, IDrawView
     // A button of no width or height cannot be seen or clicked: keep the last good one.
     if (values.nWidth == 0 || values.nHeight == 0)
         return false;
-    button.MoveTo({values.nX, values.nY, values.nX + values.nWidth, values.nY + values.nHeight},
-                  pView);
+    const CRect place{values.nX, values.nY, values.nX + values.nWidth, values.nY + values.nHeight};
+    button.MoveTo(place, pView);
     CMarquel& menu = *button.menu;
     menu.m_nBorderThick = values.nBorderThick;
-    menu.m_nLeft = values.nX;
-    menu.m_nTop = values.nY;
-    menu.m_nWidth = values.nWidth;
-    menu.m_nHeight = values.nHeight;
+    SetMenuGeometry(menu, place);
     const bool bAnyText = !values.strLabel.empty() || !values.strDescription.empty() ||
                           !values.strUrl.empty() || !values.strTarget.empty();
     if (FirstItem(menu) || bAnyText) {
