@@ -13,10 +13,6 @@ CMarquelItem* FirstItem(CMarquel& menu) {
     return menu.m_items.empty() ? nullptr : menu.m_items.front().get();
 }
 
-const CMarquelItem* FirstItem(const CMarquel& menu) {
-    return menu.m_items.empty() ? nullptr : menu.m_items.front().get();
-}
-
 // The first item, made when there is none: only for a store that has something to keep.
 CMarquelItem& FirstItemForStore(CMarquel& menu) {
     if (CMarquelItem* pItem = FirstItem(menu))
