@@ -14,12 +14,6 @@
 
 namespace tb::addin {
 
-namespace {
-
-constexpr const char* kPlayerFile = "tlwbtn.js";
-
-} // namespace
-
 CNewWidgetChooser::~CNewWidgetChooser() {
     if (!m_strScratchFolder.empty()) {
         std::error_code ec;
@@ -170,7 +164,8 @@ std::string CNewWidgetChooser::PreviewOf(const std::string& file, bool blank) {
     const std::string page = JoinPath(m_strScratchFolder, "preview.htm");
     if (!WriteFileAtomically(page, PreviewPageText("", "", widget.GetHTMLBody(0, 0))))
         return kAboutBlank;
-    CopyFileAtomically(sTesseraPath + kPlayerFile, JoinPath(m_strScratchFolder, kPlayerFile));
+    CopyFileAtomically(sTesseraPath + kPreviewPlayerFile,
+                       JoinPath(m_strScratchFolder, kPreviewPlayerFile));
     widget.WriteConfigFileEx(JoinPath(m_strScratchFolder, "Preview.tsq"), 1);
     return page;
 }

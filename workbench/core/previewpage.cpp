@@ -10,15 +10,10 @@
 
 namespace tb {
 
-namespace {
-
-const char kPlayerFile[] = "tlwbtn.js";
-
-} // namespace
-
 std::string PreviewPageText(const std::string& style, const std::string& script,
                             const std::string& cursor) {
-    const std::string playerLine = std::string("<script src=\"") + kPlayerFile + "\"></script>";
+    const std::string playerLine =
+        std::string("<script src=\"") + kPreviewPlayerFile + "\"></script>";
     // A design that plays in current browsers loads the player itself; twice would play it
     // twice.
     const bool bLoadsPlayer = cursor.find(playerLine) != std::string::npos;
@@ -33,8 +28,8 @@ std::string BuildPreviewPage(CTessera* pTessera, const std::string& workFolder) 
     pTessera->WriteConfigFileEx(JoinPath(workFolder, "preview.tsq"), 1);
     // The player is the program's own file; a page without it still shows its HTML.
     if (!pTessera->m_strFolder.empty())
-        CopyFileAtomically(JoinPath(pTessera->m_strFolder, kPlayerFile),
-                           JoinPath(workFolder, kPlayerFile));
+        CopyFileAtomically(JoinPath(pTessera->m_strFolder, kPreviewPlayerFile),
+                           JoinPath(workFolder, kPreviewPlayerFile));
 
     // With an empty PreviewPath the HTML refers to the files beside the page.
     const std::string previewPath = pTessera->GetPreviewPath();

@@ -10,6 +10,9 @@ namespace tb {
 
 class CTessera;
 
+// The script player the component ships in its folder, copied beside every preview page.
+inline constexpr char kPreviewPlayerFile[] = "tlwbtn.js";
+
 // Writes the page into workFolder (made when missing) and returns its path; "" without a
 // widget, without a work folder, or when the page cannot be written. The widget's
 // PreviewPath is empty while its HTML is made, and as before afterwards.
