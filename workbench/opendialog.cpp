@@ -3,9 +3,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 
-#include <algorithm>
-#include <cctype>
-
+#include "platform/core/asciitext.h"
 #include "platform/core/paths.h"
 #include "platform/profile/profile.h"
 #include "platform/ui/qt/qtstring.h"
@@ -21,17 +19,10 @@ namespace {
 const char kPreviewSection[] = "Preview";
 const char kOpenPreviewEntry[] = "Open Preview";
 
-std::string LowerAscii(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 bool HasWidgetExtension(const std::string& path) {
-    const std::string name = FileNamePart(path);
-    const size_t dot = name.rfind('.');
-    return dot != std::string::npos &&
-           LowerAscii(name.substr(dot + 1)) == LowerAscii(LoadHostString(IDS_WIDGET_EXTENSION));
+    const std::string_view extension = ExtensionView(path);
+    return !extension.empty() &&
+           EqualsNoCase(extension.substr(1), LoadHostString(IDS_WIDGET_EXTENSION));
 }
 } // namespace
 

@@ -59,11 +59,8 @@ CResourceCopies::RenameResult CResourceCopies::Rename(size_t nRow, const std::st
 void CResourceCopies::RenameAll(std::time_t nSeconds) {
     UpdateRows();
     for (CRow& row : m_rows) {
-        const std::string strName = FileNamePart(row.strSource);
-        const size_t nDot = strName.rfind('.');
-        const std::string strBase = nDot == std::string::npos ? strName : strName.substr(0, nDot);
-        const std::string strExtension =
-            nDot == std::string::npos ? std::string() : strName.substr(nDot);
+        const std::string strBase(FileTitleView(row.strSource));
+        const std::string strExtension(ExtensionView(row.strSource));
         CNameGenerator generator{static_cast<uint32_t>(nSeconds)};
         // 32768 numbers and four digits: a folder cannot hold enough names to end the search,
         // but a bound keeps a pathological one from hanging the dialog.

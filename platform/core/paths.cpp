@@ -20,6 +20,17 @@ std::string_view FileNameView(std::string_view path) {
     return sep == std::string_view::npos ? path : path.substr(sep + 1);
 }
 
+std::string_view FileTitleView(std::string_view path) {
+    const std::string_view name = FileNameView(path);
+    return name.substr(0, name.rfind('.'));
+}
+
+std::string_view ExtensionView(std::string_view path) {
+    const std::string_view name = FileNameView(path);
+    const size_t nDot = name.rfind('.');
+    return nDot == std::string_view::npos ? std::string_view() : name.substr(nDot);
+}
+
 std::string FolderPart(std::string_view path) {
     size_t sep = LastSeparator(path);
     return sep == std::string_view::npos ? std::string() : std::string(path.substr(0, sep + 1));

@@ -15,6 +15,12 @@ std::string FileNamePart(std::string_view path);
 // The same, as a view into path.
 std::string_view FileNameView(std::string_view path);
 
+// The file name without its extension, everything before its last '.' ("page.html" gives
+// "page"; the whole name when it has no '.'), as a view into path.
+std::string_view FileTitleView(std::string_view path);
+// The file name's extension with its dot (".html"), empty when it has no '.'.
+std::string_view ExtensionView(std::string_view path);
+
 // The text up to and including the last separator (empty when there is none).
 std::string FolderPart(std::string_view path);
 

@@ -25,10 +25,7 @@ CPageSegments CollectPageSegments(CTessera& widget, int16_t nMode) {
 }
 
 std::string ResourceExportPath(const std::string& page) {
-    const std::string_view name = FileNameView(page);
-    const size_t nDot = name.rfind('.');
-    const std::string_view base = nDot == std::string_view::npos ? name : name.substr(0, nDot);
-    return FolderPart(page) + std::string(base) + ".restsq";
+    return FolderPart(page) + std::string(FileTitleView(page)) + ".restsq";
 }
 
 void ExportWidgetFilesBeside(CTessera& widget, const std::string& page, bool bForInsert) {

@@ -20,13 +20,6 @@ std::string RegisteredModulePath(const CLSID& clsid) {
     return path;
 }
 
-// The file name without its extension: "TesseraBrisko.so" gives "TesseraBrisko".
-std::string FileTitle(const std::string& path) {
-    std::string name = FileNamePart(path);
-    const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
 std::string IfFileExists(const std::string& path) {
     return FileExists(path) ? path : std::string();
 }
@@ -60,7 +53,8 @@ bool CTessera::CreateFromCLSID(const CLSID& clsid) {
     m_strHelpFile.clear();
     m_strSamplePage.clear();
     if (!modulePath.empty() && FileExists(modulePath)) {
-        m_strHelpFile = IfFileExists(m_strFolder + "/" + FileTitle(modulePath) + ".hlp");
+        m_strHelpFile =
+            IfFileExists(m_strFolder + "/" + std::string(FileTitleView(modulePath)) + ".hlp");
         m_strSamplePage = IfFileExists(m_strFolder + "/Sample/sample.htm");
     }
 

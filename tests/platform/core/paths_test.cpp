@@ -15,6 +15,18 @@ TEST(Paths, SplitAtEitherSeparator) {
     EXPECT_EQ(FileNamePart("mixed/dir\\f.wav"), "f.wav");
 }
 
+TEST(Paths, SplitANameAtItsLastDotOnly) {
+    EXPECT_EQ(FileTitleView("/site/page.html"), "page");
+    EXPECT_EQ(ExtensionView("/site/page.html"), ".html");
+    // A dot in a folder name is no extension of the file.
+    EXPECT_EQ(FileTitleView("/my.site/README"), "README");
+    EXPECT_EQ(ExtensionView("/my.site/README"), "");
+    EXPECT_EQ(FileTitleView("C:\\w\\a.b.tsq"), "a.b");
+    EXPECT_EQ(ExtensionView("C:\\w\\a.b.tsq"), ".tsq");
+    EXPECT_EQ(FileTitleView("trailing."), "trailing");
+    EXPECT_EQ(ExtensionView("trailing."), ".");
+}
+
 TEST(Paths, JoinsWithOneSeparator) {
     EXPECT_EQ(JoinPath("/a/", "b"), "/a/b");
     EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
